@@ -1,0 +1,122 @@
+// The game engine: the board of 150 cells, laying out a field, taking and
+// scoring moves, the turn cycle and the end of a game.
+//
+// Game owns the board and the game state. Everything it changes is reported
+// to its Toolkit, which mirrors it on screen; the toolkit is borrowed and
+// must outlive the game, and so must the field tables. All calls happen on
+// the user-interface thread.
+#pragma once
+
+#include "FieldTables.h"
+#include "GameState.h"
+#include "Int16.h"
+#include "Toolkit.h"
+#include "Types.h"
+
+#include <array>
+#include <string>
+
+namespace tarnel {
+
+class Game
+{
+public:
+    Game(Toolkit& toolkit, const FieldTables& tables);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The main window's load steps that belong to the game: a person plays
+    // red, the computer plays yellow at Smart, field type Normal, and the
+    // first field is laid out. Precondition: the field tables are built.
+    void Load();
+
+    // Lays out field type 1..5 and starts a new game with red to move.
+    // Does not touch the players, FieldType or the menus.
+    void NewField(Int16 fieldType);
+    // A new game on the current field type, as "New game" starts it.
+    void newGame() { NewField(state_.FieldType); }
+
+    // A person clicks button `index`. Hidden and disabled buttons (and
+    // indices off the board) raise nothing; otherwise the button's pressed
+    // state flips and the click handler runs.
+    void pressCell(int index);
+    // The click handler of the board: refuses the click in Computer vs
+    // Computer or while a field is being laid out; otherwise it is a move for
+    // the colour to move.
+    void onCellClicked(Int16 index);
+
+    // Takes cell `i` for the colour to move. Does not score or change turns.
+    void DoeZet(const Int16& i);
+    // Adds the value of a move on `index` for the colour of picture `tek`
+    // (red or yellow) to `punten` and returns the new `punten`.
+    Int16 KijkRond(Int16& punten, const Int16& index, Picture tek) const;
+    // Scores the move just made on `index` for the colour to move.
+    void ScoreMove(Int16 index);
+    // Hands the turn over to the other colour.
+    void WisselBeurt();
+    // True when no visible free cell is left.
+    bool BordVol() const;
+    // Announces the result (modal) and then starts the next game.
+    void GameOver();
+
+    // The closing steps of every move, a person's or the computer's:
+    // ScoreMove, WisselBeurt, and GameOver when the board is full.
+    void finishMove(Int16 index);
+
+    // Settings written by the menus; none of them starts a game.
+    void setPlayer(Colour colour, Int16 isComputer, Int16 level);
+    void setFieldType(Int16 fieldType);
+    void setComputerVsComputer(bool on) { state_.computerVsComputer = on; }
+
+    const GameState& state() const { return state_; }
+    const Cell& cell(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
+    const std::array<Cell, kCellCount>& cells() const { return cells_; }
+    Picture indicator(Colour colour) const { return indicators_[slot(colour)]; }
+    const std::string& caption(Colour colour) const { return captions_[slot(colour)]; }
+    Toolkit& toolkit() { return toolkit_; }
+
+    // Fast queries for the computer players.
+    // Free by owner picture alone (hidden cells carry Blue).
+    bool isFree(int index) const
+    {
+        return cells_[static_cast<std::size_t>(index)].owner == Picture::Gray;
+    }
+    // Number of cells whose owner picture is Gray.
+    int freeCount() const { return freeCount_; }
+    // The value KijkRond would give a move on `index` for `colour`, kept up
+    // to date move by move.
+    Int16 moveValue(Colour colour, int index) const
+    {
+        return values_[slot(colour)][static_cast<std::size_t>(index)];
+    }
+
+private:
+    static std::size_t slot(Colour colour) { return colour == Colour::Red ? 0U : 1U; }
+    void setOwner(int index, Picture owner);
+    void setIndicator(Colour colour, Picture picture);
+    void setCaption(Colour colour, std::string caption);
+    void notifyCell(int index);
+
+    Toolkit& toolkit_;
+    const FieldTables& tables_;
+    GameState state_;
+    std::array<Cell, kCellCount> cells_{};
+    std::array<Picture, 2> indicators_{Picture::red, Picture::Gray};
+    std::array<std::string, 2> captions_;
+    std::array<std::array<Int16, kCellCount>, 2> values_{};
+    int freeCount_ = 0;
+};
+
+// The picture of a colour's cells.
+constexpr Picture pictureOf(Colour colour)
+{
+    return colour == Colour::Red ? Picture::red : Picture::yellow;
+}
+
+// The colour of a CurrentPlayer value (0 red, anything else yellow).
+constexpr Colour colourOf(Int16 player)
+{
+    return player == 0 ? Colour::Red : Colour::Yellow;
+}
+
+} // namespace tarnel

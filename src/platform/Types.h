@@ -1,0 +1,37 @@
+// Value types shared by the engine, the players and every toolkit.
+#pragma once
+
+#include <cstdint>
+
+namespace tarnel {
+
+// The identity of a cell's owner picture. Ownership is decided by comparing
+// these identities, never by looking at colours: `Gray` marks a free cell (and
+// an indicator that is off), `red` and `yellow` a taken cell (and the indicator
+// of the colour to move), `Blue` a cell out of play. The spelling follows the
+// names of the four reference pictures the game has always used.
+enum class Picture : std::uint8_t { Gray, red, yellow, Blue };
+
+// A colour. The numeric values are those of CurrentPlayer: 0 red, 1 yellow.
+enum class Colour : std::int16_t { Red = 0, Yellow = 1 };
+
+constexpr int kColumns = 15;
+constexpr int kRows = 10;
+constexpr int kCellCount = kColumns * kRows;
+
+// The four states of one board cell.
+//  - free:        visible, enabled, owner Gray
+//  - red/yellow:  visible, disabled, owner red/yellow
+//  - out of play: hidden, owner Blue (enabled stays as the layout left it)
+// `pressed` is the toggle state of the button; play never depends on it.
+struct Cell
+{
+    bool visible = true;
+    bool enabled = true;
+    bool pressed = false;
+    Picture owner = Picture::Gray;
+
+    friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+} // namespace tarnel

@@ -1,0 +1,96 @@
+#include "Players.h"
+
+#include <cmath>
+
+namespace tarnel {
+
+namespace {
+// Smart takes a cell only when its value is strictly greater than this.
+constexpr Int16 kSmartThreshold = 7;
+
+Int16 take(Game& game, Int16 index)
+{
+    game.DoeZet(index);
+    return index;
+}
+
+// The first free cell worth more than the threshold to `colour`, or -1.
+int firstStrongCell(const Game& game, Colour colour)
+{
+    for (int k = 0; k < kCellCount; ++k) {
+        if (game.isFree(k) && game.moveValue(colour, k) > kSmartThreshold) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+struct Best
+{
+    Int16 value = 0;
+    Int16 index = 0;
+};
+
+Best bestCell(const Game& game, Colour colour)
+{
+    Best best;
+    for (int k = 0; k < kCellCount; ++k) {
+        if (!game.isFree(k)) {
+            continue;
+        }
+        const Int16 value = game.moveValue(colour, k);
+        if (value > best.value) {
+            best = {value, static_cast<Int16>(k)};
+        }
+    }
+    return best;
+}
+} // namespace
+
+std::optional<Int16> PlayIdiot(Game& game)
+{
+    if (game.freeCount() == 0) {
+        return std::nullopt; // no draw could ever succeed
+    }
+    // The generator has full period, so every cell index comes up within one
+    // cycle: with a free cell on the board the loop ends.
+    for (;;) {
+        const double r = game.toolkit().nextRandom();
+        const auto k = static_cast<Int16>(std::floor(r * static_cast<double>(kCellCount)));
+        if (game.isFree(k)) {
+            return take(game, k);
+        }
+    }
+}
+
+std::optional<Int16> PlaySmart(Game& game)
+{
+    if (game.freeCount() == 0) {
+        return std::nullopt;
+    }
+    for (const Colour colour : {Colour::Yellow, Colour::Red}) {
+        const int k = firstStrongCell(game, colour);
+        if (k >= 0) {
+            return take(game, static_cast<Int16>(k));
+        }
+    }
+    return PlayIdiot(game);
+}
+
+std::optional<Int16> PlayGenius(Game& game)
+{
+    if (game.freeCount() == 0) {
+        return std::nullopt;
+    }
+    const Best yellow = bestCell(game, Colour::Yellow);
+    const Best red = bestCell(game, Colour::Red);
+    Int16 choice = 0;
+    if (game.state().CurrentPlayer == 1) {
+        choice = red.value > yellow.value ? red.index : yellow.index;
+    } else {
+        choice = yellow.value > red.value ? yellow.index : red.index;
+    }
+    return take(game, choice);
+}
+
+} // namespace tarnel

@@ -1,0 +1,202 @@
+// Field layouts and NewField.
+#include "GameFixture.h"
+
+#include <set>
+
+namespace tarnel::testing {
+namespace {
+
+std::set<int> hiddenCells(const Game& game)
+{
+    std::set<int> hidden;
+    for (int i = 0; i < kCellCount; ++i) {
+        if (!game.cell(i).visible) {
+            hidden.insert(i);
+        }
+    }
+    return hidden;
+}
+
+// The columns out of play, row by row, as the layouts are drawn.
+std::set<int> fromRows(const std::vector<std::vector<int>>& columnsByRow)
+{
+    std::set<int> cells;
+    for (std::size_t row = 0; row < columnsByRow.size(); ++row) {
+        for (const int column : columnsByRow[row]) {
+            cells.insert(static_cast<int>(row) * kColumns + column);
+        }
+    }
+    return cells;
+}
+
+struct LayoutCase
+{
+    Int16 fieldType;
+    std::vector<std::vector<int>> columnsByRow;
+};
+
+class LayoutTest : public GameFixture, public ::testing::WithParamInterface<LayoutCase>
+{
+};
+
+TEST_P(LayoutTest, HidesExactlyTheLayoutsCellsWithBluePictures)
+{
+    const LayoutCase& layout = GetParam();
+    chooseField(layout.fieldType);
+    const std::set<int> expected = fromRows(layout.columnsByRow);
+    EXPECT_EQ(hiddenCells(game), expected);
+    for (int i = 0; i < kCellCount; ++i) {
+        const Cell& cell = game.cell(i);
+        if (expected.count(i) != 0) {
+            EXPECT_EQ(cell.owner, Picture::Blue) << i;
+        } else {
+            EXPECT_EQ(cell, Cell{}) << "cell " << i << " is not free";
+        }
+    }
+    // Mirrored left-right and top-bottom.
+    for (const int cell : expected) {
+        const int row = cell / kColumns;
+        const int column = cell % kColumns;
+        EXPECT_EQ(expected.count(row * kColumns + (kColumns - 1 - column)), 1U) << cell;
+        EXPECT_EQ(expected.count((kRows - 1 - row) * kColumns + column), 1U) << cell;
+    }
+    EXPECT_TRUE(game.cell(0).visible) << "the spare slot must never be applied";
+    EXPECT_TRUE(invariantsHold(game));
+    EXPECT_TRUE(mirrorMatches(game, toolkit));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllFields, LayoutTest,
+    ::testing::Values(
+        LayoutCase{field::Standard, {}},
+        LayoutCase{field::Easy, {{}, {}, {2, 12}, {3, 11}, {4, 10}, {4, 10}, {3, 11}, {2, 12}}},
+        LayoutCase{field::Normal,
+                   {{}, {}, {2, 12}, {3, 11}, {4, 7, 10}, {4, 7, 10}, {3, 11}, {2, 12}}},
+        LayoutCase{
+            field::Hard,
+            {{}, {7}, {2, 5, 9, 12}, {3, 11}, {4, 7, 10}, {4, 7, 10}, {3, 11}, {2, 5, 9, 12}, {7}}},
+        LayoutCase{field::Impossible,
+                   {{},
+                    {7},
+                    {2, 5, 9, 12},
+                    {1, 3, 11, 13},
+                    {4, 7, 10},
+                    {4, 7, 10},
+                    {1, 3, 11, 13},
+                    {2, 5, 9, 12},
+                    {7}}}),
+    [](const auto& info) { return std::to_string(info.param.fieldType); });
+
+TEST(FieldTables, AreBuiltInTableOrderWithSpareZeroSlots)
+{
+    FieldTables tables;
+    tables.buildAll();
+    EXPECT_EQ(tables.StandardField, (std::array<Int16, 1>{0}));
+    EXPECT_EQ(tables.EasyField,
+              (std::array<Int16, 13>{32, 48, 64, 79, 93, 107, 42, 56, 70, 85, 101, 117, 0}));
+    EXPECT_EQ(tables.NormalField[12], 67);
+    EXPECT_EQ(tables.NormalField[13], 82);
+    EXPECT_EQ(tables.HardField[14], 35);
+    EXPECT_EQ(tables.HardField[19], 114);
+    EXPECT_EQ(tables.ImpossibleField[20], 46);
+    EXPECT_EQ(tables.ImpossibleField[23], 103);
+    EXPECT_EQ(tables.NormalField.back(), 0);
+    EXPECT_EQ(tables.HardField.back(), 0);
+    EXPECT_EQ(tables.ImpossibleField.back(), 0);
+    EXPECT_THROW((void)tables.table(0), std::invalid_argument);
+    EXPECT_THROW((void)tables.table(6), std::invalid_argument);
+}
+
+TEST(FieldTables, UnbuiltTablesWouldTakeCellZeroOutOfPlay)
+{
+    // Why the tables must be built before the first field: an empty table
+    // names cell 0.
+    HeadlessToolkit toolkit;
+    FieldTables tables;
+    Game game(toolkit, tables);
+    game.NewField(field::Easy);
+    EXPECT_FALSE(game.cell(0).visible);
+}
+
+using NewFieldTest = GameFixture;
+
+TEST_F(NewFieldTest, ImpossibleThenEasyRestoresTheCellsEasyKeepsInPlay)
+{
+    chooseField(field::Impossible);
+    chooseField(field::Easy);
+    for (const int cell : {67, 82, 35, 22, 39, 110, 127, 114, 46, 91, 58, 103}) {
+        EXPECT_EQ(game.cell(cell), Cell{}) << cell;
+    }
+    EXPECT_EQ(hiddenCells(game).size(), 12U);
+    EXPECT_TRUE(mirrorMatches(game, toolkit));
+}
+
+TEST_F(NewFieldTest, ClearsTheLastGameAndStartsWithRedToMove)
+{
+    chooseField(field::Standard);
+    game.pressCell(5);  // red
+    game.pressCell(6);  // yellow
+    game.pressCell(20); // red
+    ASSERT_EQ(game.state().CurrentPlayer, 1);
+    ASSERT_TRUE(game.cell(5).pressed);
+
+    const auto before = game.cells();
+    game.newGame();
+    for (int i = 0; i < kCellCount; ++i) {
+        EXPECT_EQ(game.cell(i), Cell{}) << i;
+    }
+    EXPECT_NE(before, game.cells());
+    EXPECT_EQ(game.state().CurrentPlayer, 0);
+    EXPECT_EQ(game.state().RedPoints, 0);
+    EXPECT_EQ(game.state().YellowPoints, 0);
+    EXPECT_EQ(toolkit.captions[0], "Red has 0 points");
+    EXPECT_EQ(toolkit.captions[1], "Yellow has 0 points");
+    EXPECT_EQ(toolkit.indicators[0], Picture::red);
+    EXPECT_EQ(toolkit.indicators[1], Picture::Gray);
+    EXPECT_FALSE(game.state().GameLocked);
+
+    const auto first = game.cells();
+    game.newGame();
+    EXPECT_EQ(first, game.cells());
+}
+
+TEST_F(NewFieldTest, ClickNotificationsWhileLayingOutMakeNoMove)
+{
+    // Some toolkits report a toggle button set back to released as a click.
+    game.pressCell(40);
+    game.pressCell(41);
+    int raised = 0;
+    toolkit.afterCellChanged = [&](int index, const Cell&) {
+        if (game.state().GameLocked) {
+            ++raised;
+            game.onCellClicked(static_cast<Int16>(index));
+        }
+    };
+    game.newGame();
+    toolkit.afterCellChanged = nullptr;
+    EXPECT_GT(raised, 0);
+    EXPECT_EQ(game.state().RedPoints, 0);
+    EXPECT_EQ(game.state().CurrentPlayer, 0);
+    EXPECT_TRUE(invariantsHold(game));
+}
+
+TEST_F(NewFieldTest, LoadSetsTheDefaultPlayersAndTheNormalField)
+{
+    const GameState& state = game.state();
+    EXPECT_EQ(state.Players[0], (PlayerRecord{0, 0}));
+    EXPECT_EQ(state.Players[1], (PlayerRecord{1, level::Smart}));
+    EXPECT_EQ(state.FieldType, field::Normal);
+    EXPECT_FALSE(state.computerVsComputer);
+    EXPECT_EQ(hiddenCells(game).size(), 14U);
+}
+
+TEST_F(NewFieldTest, RejectsFieldTypesOffTheMenu)
+{
+    EXPECT_THROW(game.NewField(0), std::invalid_argument);
+    EXPECT_THROW(game.setFieldType(6), std::invalid_argument);
+    EXPECT_FALSE(game.state().GameLocked);
+    EXPECT_EQ(game.state().FieldType, field::Normal);
+}
+
+} // namespace
+} // namespace tarnel::testing

@@ -1,0 +1,149 @@
+// Moves, scoring, the click road and the turn cycle.
+#include "GameFixture.h"
+#include "Texts.h"
+
+namespace tarnel::testing {
+namespace {
+
+class ScoringTest : public GameFixture
+{
+protected:
+    ScoringTest() { chooseField(field::Standard); }
+};
+
+TEST_F(ScoringTest, ValuesSidesFourAndCornersTwoWithoutWrappingRows)
+{
+    place({1, 15, 16}, {});
+    EXPECT_EQ(valueFor(Colour::Red, 0), 11);
+
+    game.newGame();
+    place({13, 28}, {29});
+    EXPECT_EQ(valueFor(Colour::Red, 14), 7) << "yellow's cell adds nothing";
+
+    game.newGame();
+    place({14}, {});
+    EXPECT_EQ(valueFor(Colour::Red, 15), 1) << "the end of row 0 does not touch row 1's start";
+    EXPECT_EQ(valueFor(Colour::Red, 29), 5);
+    EXPECT_EQ(valueFor(Colour::Red, 30), 1);
+
+    game.newGame();
+    place({134, 148, 133}, {});
+    EXPECT_EQ(valueFor(Colour::Red, 149), 11);
+
+    game.newGame();
+    place({50, 51, 52, 65, 67, 80, 81, 82}, {});
+    EXPECT_EQ(valueFor(Colour::Red, 66), 25);
+    EXPECT_EQ(valueFor(Colour::Yellow, 66), 1);
+}
+
+TEST_F(ScoringTest, OutOfPlayNeighboursCountNothing)
+{
+    chooseField(field::Easy);
+    EXPECT_EQ(valueFor(Colour::Red, 33), 1);
+    EXPECT_EQ(valueFor(Colour::Yellow, 33), 1);
+}
+
+TEST_F(ScoringTest, KijkRondAddsToPuntenAndDetectsOverflow)
+{
+    place({1}, {});
+    Int16 points = 100;
+    EXPECT_EQ(game.KijkRond(points, 0, Picture::red), 105);
+    EXPECT_EQ(points, 105);
+
+    Int16 nearLimit = 32767;
+    EXPECT_THROW((void)game.KijkRond(nearLimit, 0, Picture::red), std::overflow_error);
+    EXPECT_THROW((void)checkedAdd(-32768, -1), std::overflow_error);
+}
+
+TEST_F(ScoringTest, CaptionsUseTheSingularUpToOnePoint)
+{
+    game.pressCell(0);
+    EXPECT_EQ(toolkit.captions[0], "Red has 1 point");
+    game.pressCell(100);
+    EXPECT_EQ(toolkit.captions[1], "Yellow has 1 point");
+    game.pressCell(1);
+    EXPECT_EQ(toolkit.captions[0], "Red has 6 points");
+    EXPECT_EQ(scoreCaption(Colour::Yellow, 0), "Yellow has 0 point");
+    EXPECT_EQ(scoreCaption(Colour::Red, 2), "Red has 2 points");
+    EXPECT_TRUE(invariantsHold(game));
+}
+
+using ClickTest = GameFixture;
+
+TEST_F(ClickTest, APersonsClickTakesScoresAndHandsOverTheTurn)
+{
+    game.pressCell(0);
+    const Cell& taken = game.cell(0);
+    EXPECT_EQ(taken.owner, Picture::red);
+    EXPECT_FALSE(taken.enabled);
+    EXPECT_TRUE(taken.pressed) << "a person's cell stands pressed";
+    EXPECT_EQ(game.state().RedPoints, 1);
+    EXPECT_EQ(game.state().CurrentPlayer, 1);
+    EXPECT_EQ(toolkit.indicators[0], Picture::Gray);
+    EXPECT_EQ(toolkit.indicators[1], Picture::yellow);
+    EXPECT_EQ(toolkit.focusedIndicator, 1);
+
+    // Human vs computer: a click before the tick is yellow's move.
+    game.pressCell(1);
+    EXPECT_EQ(game.cell(1).owner, Picture::yellow);
+    EXPECT_EQ(game.state().YellowPoints, 1);
+    EXPECT_EQ(game.state().CurrentPlayer, 0);
+    EXPECT_EQ(toolkit.indicators[0], Picture::red);
+    EXPECT_EQ(toolkit.indicators[1], Picture::Gray);
+    EXPECT_EQ(toolkit.focusedIndicator, 0);
+    EXPECT_TRUE(invariantsHold(game));
+    EXPECT_TRUE(mirrorMatches(game, toolkit));
+}
+
+TEST_F(ClickTest, TakenHiddenAndOffBoardButtonsRaiseNothing)
+{
+    game.pressCell(0);
+    const auto before = game.cells();
+    game.pressCell(0);   // taken: disabled
+    game.pressCell(32);  // out of play on Normal: hidden
+    game.pressCell(-1);  // not a button
+    game.pressCell(150); // not a button
+    EXPECT_EQ(before, game.cells());
+    EXPECT_EQ(game.state().CurrentPlayer, 1);
+}
+
+TEST_F(ClickTest, ComputerVsComputerRefusesClicksButTheButtonStillToggles)
+{
+    game.setComputerVsComputer(true);
+    game.pressCell(7);
+    EXPECT_TRUE(game.cell(7).pressed);
+    EXPECT_EQ(game.cell(7).owner, Picture::Gray);
+    EXPECT_TRUE(game.cell(7).enabled);
+    EXPECT_EQ(game.state().CurrentPlayer, 0);
+    EXPECT_EQ(game.state().RedPoints, 0);
+    game.pressCell(7);
+    EXPECT_FALSE(game.cell(7).pressed);
+    EXPECT_TRUE(invariantsHold(game));
+}
+
+TEST_F(ClickTest, ScoreMoveDoesNothingWhileAFieldIsLaidOut)
+{
+    // ScoreMove is reached from inside NewField through a toolkit callback.
+    bool tried = false;
+    toolkit.afterCellChanged = [&](int index, const Cell&) {
+        if (game.state().GameLocked && !tried) {
+            tried = true;
+            game.ScoreMove(static_cast<Int16>(index));
+        }
+    };
+    game.newGame();
+    EXPECT_TRUE(tried);
+    EXPECT_EQ(game.state().RedPoints, 0);
+}
+
+TEST_F(ClickTest, ARefusedFocusDoesNotStopTheTurnChange)
+{
+    toolkit.focusAvailable = false;
+    game.pressCell(0);
+    EXPECT_EQ(game.state().CurrentPlayer, 1);
+    EXPECT_EQ(toolkit.focusedIndicator, -1);
+    EXPECT_EQ(toolkit.indicators[1], Picture::yellow);
+}
+
+} // namespace
+} // namespace tarnel::testing

@@ -1,0 +1,49 @@
+// Shared helpers for the headless engine and player tests.
+#pragma once
+
+#include "FieldTables.h"
+#include "Game.h"
+#include "HeadlessToolkit.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <vector>
+
+namespace tarnel::testing {
+
+// Checks everything that must hold between any two events of a game:
+//  - every cell is in exactly one of the four states (free, red, yellow, out
+//    of play), and the out-of-play count is the layout's;
+//  - #red - #yellow == CurrentPlayer;
+//  - each score equals n + 4 * (side-touching pairs) + 2 * (corner-touching
+//    pairs) of that colour's cells, whatever the order of the moves was;
+//  - the engine's cached move values and free count agree with the board.
+::testing::AssertionResult invariantsHold(const Game& game);
+
+// Also checks that the toolkit shows exactly what the engine holds.
+::testing::AssertionResult mirrorMatches(const Game& game, const HeadlessToolkit& toolkit);
+
+// Number of cells the layout of `fieldType` takes out of play.
+int outOfPlayCount(Int16 fieldType);
+
+// A game on a headless toolkit with built tables, loaded as the program
+// loads it (Human vs computer, yellow Smart, Normal field).
+class GameFixture : public ::testing::Test
+{
+protected:
+    GameFixture();
+
+    // Lays out `fieldType` as the Field menu does.
+    void chooseField(Int16 fieldType);
+    // Places moves directly: red on `redCells`, yellow on `yellowCells`,
+    // without scoring or turn changes. Leaves red to move.
+    void place(std::initializer_list<int> redCells, std::initializer_list<int> yellowCells);
+    // Value of a move on `index` for `colour` as KijkRond computes it.
+    Int16 valueFor(Colour colour, int index) const;
+
+    HeadlessToolkit toolkit;
+    FieldTables tables;
+    Game game;
+};
+
+} // namespace tarnel::testing
