@@ -13,6 +13,7 @@ Game::Game(Toolkit& toolkit, const FieldTables& tables) : toolkit_(toolkit), tab
         values.fill(1);
     }
     freeCount_ = kCellCount;
+    openCount_ = kCellCount;
     captions_ = {startCaption(Colour::Red), startCaption(Colour::Yellow)};
 }
 
@@ -43,6 +44,7 @@ void Game::NewField(Int16 fieldType)
         values.fill(1);
     }
     freeCount_ = kCellCount;
+    openCount_ = kCellCount;
     for (int i = 0; i < kCellCount; ++i) {
         cells_[static_cast<std::size_t>(i)] = Cell{};
         notifyCell(i);
@@ -52,7 +54,11 @@ void Game::NewField(Int16 fieldType)
     for (std::size_t k = 0; k < entries; ++k) {
         const int index = outOfPlay[k];
         setOwner(index, Picture::Blue);
-        cells_[static_cast<std::size_t>(index)].visible = false;
+        Cell& cell = cells_[static_cast<std::size_t>(index)];
+        if (cell.visible) {
+            cell.visible = false;
+            openCount_ -= cell.owner == Picture::Gray ? 1 : 0;
+        }
         notifyCell(index);
     }
 
@@ -142,16 +148,6 @@ void Game::WisselBeurt()
     state_.CurrentPlayer = checkedSub(1, state_.CurrentPlayer);
 }
 
-bool Game::BordVol() const
-{
-    for (const Cell& cell : cells_) {
-        if (cell.visible && cell.owner == Picture::Gray) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void Game::GameOver()
 {
     setIndicator(Colour::Red, Picture::Gray);
@@ -202,7 +198,9 @@ void Game::setOwner(int index, Picture owner)
     };
     adjust(old, -1);
     adjust(owner, +1);
-    freeCount_ += (owner == Picture::Gray ? 1 : 0) - (old == Picture::Gray ? 1 : 0);
+    const int freeChange = (owner == Picture::Gray ? 1 : 0) - (old == Picture::Gray ? 1 : 0);
+    freeCount_ += freeChange;
+    openCount_ += cell.visible ? freeChange : 0;
     cell.owner = owner;
 }
 

@@ -54,8 +54,9 @@ public:
     void ScoreMove(Int16 index);
     // Hands the turn over to the other colour.
     void WisselBeurt();
-    // True when no visible free cell is left.
-    bool BordVol() const;
+    // True when no visible free cell is left. Constant time: the count of
+    // visible free cells is kept as cells change.
+    bool BordVol() const { return openCount_ == 0; }
     // Announces the result (modal) and then starts the next game.
     void GameOver();
 
@@ -104,7 +105,8 @@ private:
     std::array<Picture, 2> indicators_{Picture::red, Picture::Gray};
     std::array<std::string, 2> captions_;
     std::array<std::array<Int16, kCellCount>, 2> values_{};
-    int freeCount_ = 0;
+    int freeCount_ = 0; // owner Gray
+    int openCount_ = 0; // visible and owner Gray
 };
 
 // The picture of a colour's cells.

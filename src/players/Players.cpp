@@ -31,16 +31,29 @@ struct Best
     Int16 index = 0;
 };
 
-Best bestCell(const Game& game, Colour colour)
+// The best cell of each colour, found in one pass. Equivalent to a yellow
+// scan followed by a red scan: each colour keeps its own best, and only a
+// strictly greater value replaces it.
+struct BestPair
 {
-    Best best;
+    Best yellow;
+    Best red;
+};
+
+BestPair bestCells(const Game& game)
+{
+    BestPair best;
     for (int k = 0; k < kCellCount; ++k) {
         if (!game.isFree(k)) {
             continue;
         }
-        const Int16 value = game.moveValue(colour, k);
-        if (value > best.value) {
-            best = {value, static_cast<Int16>(k)};
+        const Int16 yellow = game.moveValue(Colour::Yellow, k);
+        const Int16 red = game.moveValue(Colour::Red, k);
+        if (yellow > best.yellow.value) {
+            best.yellow = {yellow, static_cast<Int16>(k)};
+        }
+        if (red > best.red.value) {
+            best.red = {red, static_cast<Int16>(k)};
         }
     }
     return best;
@@ -82,8 +95,7 @@ std::optional<Int16> PlayGenius(Game& game)
     if (game.freeCount() == 0) {
         return std::nullopt;
     }
-    const Best yellow = bestCell(game, Colour::Yellow);
-    const Best red = bestCell(game, Colour::Red);
+    const auto [yellow, red] = bestCells(game);
     Int16 choice = 0;
     if (game.state().CurrentPlayer == 1) {
         choice = red.value > yellow.value ? red.index : yellow.index;

@@ -89,6 +89,9 @@ int outOfPlayCount(Int16 fieldType)
         return ::testing::AssertionFailure() << "YellowPoints " << state.YellowPoints
                                              << ", board says " << pairScore(game, Picture::yellow);
     }
+    if (game.BordVol() != (counts.free == 0)) {
+        return ::testing::AssertionFailure() << "BordVol disagrees with the board";
+    }
     if (game.freeCount() != gray) {
         return ::testing::AssertionFailure() << "free count " << game.freeCount() << " vs " << gray;
     }
