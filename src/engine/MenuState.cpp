@@ -1,0 +1,161 @@
+#include "MenuState.h"
+
+namespace tarnel {
+
+namespace {
+constexpr std::array<MenuItem, 3> kRedLevels{MenuItem::mnuCompRedIdiot, MenuItem::mnuCompRedSmart,
+                                             MenuItem::mnuCompRedGenius};
+constexpr std::array<MenuItem, 3> kYellowLevels{
+    MenuItem::mnuCompYellowIdiot, MenuItem::mnuCompYellowSmart, MenuItem::mnuCompYellowGenius};
+constexpr std::array<MenuItem, 5> kFields{MenuItem::mnuStandard, MenuItem::mnuEasy,
+                                          MenuItem::mnuNormal, MenuItem::mnuHard,
+                                          MenuItem::mnuImpossible};
+constexpr std::array<int, 3> kIntervals{kIdiotInterval, kSmartInterval, kGeniusInterval};
+} // namespace
+
+MenuState::MenuState(Game& game) : game_(game)
+{
+    setChecked(MenuItem::mnuHumComp, true);
+    setChecked(MenuItem::mnuNormal, true);
+    setChecked(MenuItem::mnuCompRedSmart, true);
+    setChecked(MenuItem::mnuCompYellowSmart, true);
+}
+
+void MenuState::load()
+{
+    setEnabled(MenuItem::mnuCompRed, false);
+}
+
+MenuItem MenuState::parent(MenuItem item)
+{
+    using enum MenuItem;
+    switch (item) {
+    case mnuNewGame:
+    case mnuFileExit:
+        return mnuFile;
+    case mnuCompRed:
+    case mnuCompYellow:
+        return mnuDifficulty;
+    case mnuCompRedIdiot:
+    case mnuCompRedSmart:
+    case mnuCompRedGenius:
+        return mnuCompRed;
+    case mnuCompYellowIdiot:
+    case mnuCompYellowSmart:
+    case mnuCompYellowGenius:
+        return mnuCompYellow;
+    case mnuStandard:
+    case mnuEasy:
+    case mnuNormal:
+    case mnuHard:
+    case mnuImpossible:
+        return mnuField;
+    case mnuHuman:
+    case mnuHumComp:
+    case mnuComp:
+        return mnuPlayers;
+    case mnuHelpContents:
+    case mnuHelpAbout:
+        return mnuHelp;
+    default:
+        return item;
+    }
+}
+
+bool MenuState::reachable(MenuItem item) const
+{
+    for (;;) {
+        if (!enabled(item)) {
+            return false;
+        }
+        const MenuItem up = parent(item);
+        if (up == item) {
+            return true;
+        }
+        item = up;
+    }
+}
+
+void MenuState::choose(MenuItem item)
+{
+    using enum MenuItem;
+    switch (item) {
+    case mnuNewGame:
+        game_.newGame();
+        return;
+    case mnuHuman:
+    case mnuHumComp:
+    case mnuComp:
+        chooseMode(item);
+        return;
+    case mnuCompRedIdiot:
+    case mnuCompRedSmart:
+    case mnuCompRedGenius:
+        chooseLevel(Colour::Red, static_cast<Int16>(index(item) - index(mnuCompRedIdiot)));
+        return;
+    case mnuCompYellowIdiot:
+    case mnuCompYellowSmart:
+    case mnuCompYellowGenius:
+        chooseLevel(Colour::Yellow, static_cast<Int16>(index(item) - index(mnuCompYellowIdiot)));
+        return;
+    case mnuStandard:
+    case mnuEasy:
+    case mnuNormal:
+    case mnuHard:
+    case mnuImpossible:
+        chooseField(static_cast<Int16>(index(item) - index(mnuStandard) + 1));
+        return;
+    default:
+        return; // exit, help, about and the submenu headings
+    }
+}
+
+void MenuState::chooseMode(MenuItem mode)
+{
+    using enum MenuItem;
+    const bool human = mode == mnuHuman;
+    const bool comp = mode == mnuComp;
+    setChecked(mnuHuman, human);
+    setChecked(mnuHumComp, mode == mnuHumComp);
+    setChecked(mnuComp, comp);
+    game_.setComputerVsComputer(comp);
+
+    setEnabled(mnuHelp, !comp);
+    setEnabled(mnuCompRed, comp);
+    setEnabled(mnuCompYellow, !human);
+
+    const GameState& state = game_.state();
+    game_.setPlayer(Colour::Red, comp ? 1 : 0, state.Players[0].Level);
+    game_.setPlayer(Colour::Yellow, human ? 0 : 1, state.Players[1].Level);
+    if (comp) {
+        // The computer's red always starts out Smart.
+        for (std::size_t k = 0; k < kRedLevels.size(); ++k) {
+            setChecked(kRedLevels[k], k == level::Smart);
+        }
+        game_.setPlayer(Colour::Red, 1, level::Smart);
+    }
+    game_.newGame();
+}
+
+void MenuState::chooseLevel(Colour colour, Int16 level)
+{
+    const auto& items = colour == Colour::Red ? kRedLevels : kYellowLevels;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        setChecked(items[k], static_cast<Int16>(k) == level);
+    }
+    const PlayerRecord& player = game_.state().Players[colour == Colour::Red ? 0U : 1U];
+    game_.setPlayer(colour, player.IsComputer, level);
+    timerInterval_ = kIntervals.at(static_cast<std::size_t>(level));
+    game_.newGame();
+}
+
+void MenuState::chooseField(Int16 fieldType)
+{
+    for (std::size_t k = 0; k < kFields.size(); ++k) {
+        setChecked(kFields[k], static_cast<Int16>(k + 1) == fieldType);
+    }
+    game_.setFieldType(fieldType);
+    game_.NewField(fieldType);
+}
+
+} // namespace tarnel

@@ -1,0 +1,90 @@
+// The menu bar's state and rules, without widgets: which items carry a check
+// mark, which are enabled, and what each choice does to the game. The window
+// mirrors this state onto its menu after every choice.
+#pragma once
+
+#include "Game.h"
+
+#include <array>
+
+namespace tarnel {
+
+// Every item of the menu bar, in menu order. Separators are not items.
+enum class MenuItem : int {
+    mnuFile,
+    mnuNewGame,
+    mnuFileExit,
+    mnuDifficulty,
+    mnuCompRed,
+    mnuCompRedIdiot,
+    mnuCompRedSmart,
+    mnuCompRedGenius,
+    mnuCompYellow,
+    mnuCompYellowIdiot,
+    mnuCompYellowSmart,
+    mnuCompYellowGenius,
+    mnuField,
+    mnuStandard,
+    mnuEasy,
+    mnuNormal,
+    mnuHard,
+    mnuImpossible,
+    mnuPlayers,
+    mnuHuman,
+    mnuHumComp,
+    mnuComp,
+    mnuHelp,
+    mnuHelpContents,
+    mnuHelpAbout,
+};
+constexpr int kMenuItemCount = static_cast<int>(MenuItem::mnuHelpAbout) + 1;
+
+// Timer intervals of the three levels, in milliseconds.
+constexpr int kIdiotInterval = 10;
+constexpr int kSmartInterval = 100;
+constexpr int kGeniusInterval = 150;
+
+class MenuState
+{
+public:
+    // The state the window is designed with: everything enabled, check marks
+    // on Human vs computer, Normal and Smart for both colours, interval
+    // 100 ms. `game` is borrowed and must outlive the menus.
+    explicit MenuState(Game& game);
+
+    // The menu's part of the main window's load: red's level submenu off.
+    void load();
+
+    // Carries out the choice of `item`. Exit, help and about only concern
+    // the windows and change nothing here; the submenu headings do nothing.
+    void choose(MenuItem item);
+
+    bool checked(MenuItem item) const { return items_[index(item)].checked; }
+    bool enabled(MenuItem item) const { return items_[index(item)].enabled; }
+    // The item's parent menu, or the item itself for a heading on the bar.
+    static MenuItem parent(MenuItem item);
+    // Enabled, and every menu above it enabled too.
+    bool reachable(MenuItem item) const;
+
+    // The interval of the main window's timer, set by the level items.
+    int timerInterval() const { return timerInterval_; }
+
+private:
+    struct ItemState
+    {
+        bool checked = false;
+        bool enabled = true;
+    };
+    static std::size_t index(MenuItem item) { return static_cast<std::size_t>(item); }
+    void setChecked(MenuItem item, bool on) { items_[index(item)].checked = on; }
+    void setEnabled(MenuItem item, bool on) { items_[index(item)].enabled = on; }
+    void chooseMode(MenuItem mode);
+    void chooseLevel(Colour colour, Int16 level);
+    void chooseField(Int16 fieldType);
+
+    Game& game_;
+    std::array<ItemState, kMenuItemCount> items_{};
+    int timerInterval_ = kSmartInterval;
+};
+
+} // namespace tarnel

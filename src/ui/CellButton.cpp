@@ -1,0 +1,76 @@
+#include "CellButton.h"
+
+#include "Pictures.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace tarnel::ui {
+
+CellButton::CellButton(QWidget* parent) : QPushButton(parent)
+{
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CellButton::setOwner(Picture owner)
+{
+    if (owner_ != owner) {
+        owner_ = owner;
+        update();
+    }
+}
+
+void CellButton::setFaceColour(const QColor& colour)
+{
+    faceColour_ = colour;
+    update();
+}
+
+void CellButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QRect r = rect();
+
+    // A disabled button shows its owner picture edge to edge.
+    if (!isEnabled() && owner_ != Picture::Gray) {
+        painter.fillRect(r, pictureColour(owner_));
+        return;
+    }
+
+    // The plain face with a classic two-step bevel, raised or sunken.
+    const QColor face = faceColour_.isValid() ? faceColour_ : palette().color(QPalette::Button);
+    painter.fillRect(r, face);
+    const bool sunken = isDown() || isChecked();
+    const QColor light = palette().color(QPalette::Light);
+    const QColor mid = palette().color(QPalette::Mid);
+    const QColor shadow = palette().color(QPalette::Shadow);
+    const QColor outerTopLeft = sunken ? shadow : light;
+    const QColor outerBottomRight = sunken ? light : shadow;
+    const QColor innerBottomRight = sunken ? face : mid;
+    const QColor innerTopLeft = sunken ? mid : face;
+
+    const int x0 = r.left();
+    const int y0 = r.top();
+    const int x1 = r.right();
+    const int y1 = r.bottom();
+    painter.fillRect(QRect(x0, y0, r.width(), 1), outerTopLeft);
+    painter.fillRect(QRect(x0, y0, 1, r.height()), outerTopLeft);
+    painter.fillRect(QRect(x0, y1, r.width(), 1), outerBottomRight);
+    painter.fillRect(QRect(x1, y0, 1, r.height()), outerBottomRight);
+    painter.fillRect(QRect(x0 + 1, y0 + 1, r.width() - 2, 1), innerTopLeft);
+    painter.fillRect(QRect(x0 + 1, y0 + 1, 1, r.height() - 2), innerTopLeft);
+    painter.fillRect(QRect(x0 + 1, y1 - 1, r.width() - 2, 1), innerBottomRight);
+    painter.fillRect(QRect(x1 - 1, y0 + 1, 1, r.height() - 2), innerBottomRight);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = r.adjusted(4, 4, -4, -4);
+        focus.backgroundColor = face;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+} // namespace tarnel::ui

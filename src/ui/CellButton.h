@@ -1,0 +1,37 @@
+// A board button. It is checkable (a click flips its pressed state before
+// clicked() is emitted) and paints itself: a free button shows a plain
+// raised or sunken face that meets its neighbours without a gap; a taken
+// button, which is disabled, shows its owner's flat colour over the whole
+// face. Painting is done at the device's resolution, so it stays sharp at
+// any scale factor.
+#pragma once
+
+#include "Types.h"
+
+#include <QPushButton>
+
+namespace tarnel::ui {
+
+class CellButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit CellButton(QWidget* parent = nullptr);
+
+    Picture owner() const { return owner_; }
+    void setOwner(Picture owner);
+
+    // A fixed face colour for an enabled button (the help window's drawing
+    // buttons use dark red); invalid means the palette's button colour.
+    void setFaceColour(const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture owner_ = Picture::Gray;
+    QColor faceColour_;
+};
+
+} // namespace tarnel::ui

@@ -1,0 +1,32 @@
+// A push button that shows a picture: the turn indicators. The 50 x 45
+// picture stands centred on the button and is clipped at its top and bottom,
+// leaving plain margins left and right. Gray shows the plain button.
+#pragma once
+
+#include "Types.h"
+
+#include <QPushButton>
+
+namespace tarnel::ui {
+
+class IndicatorButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit IndicatorButton(QWidget* parent = nullptr);
+
+    Picture picture() const { return picture_; }
+    void setPicture(Picture picture);
+
+    static constexpr int kPictureWidth = 50;
+    static constexpr int kPictureHeight = 45;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_ = Picture::Gray;
+};
+
+} // namespace tarnel::ui

@@ -1,0 +1,107 @@
+// The main window: the board, the status row, the timer and the menu bar.
+//
+// frmMain is the Qt toolkit of the game: the engine owns the state and tells
+// the window what changed through the Toolkit interface; the window mirrors
+// it onto its widgets and turns clicks, ticks and menu choices into calls on
+// the engine. No game rule lives here.
+#pragma once
+
+#include "FieldTables.h"
+#include "Game.h"
+#include "Lcg24.h"
+#include "MenuState.h"
+#include "Toolkit.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace tarnel::ui {
+
+class CellButton;
+class IndicatorButton;
+
+// Geometry of the window's client area at scale 1, in pixels.
+constexpr int kClientWidth = 495;
+constexpr int kClientHeight = 356;
+constexpr int kCellSize = 34;
+constexpr int kCellPitch = 33;
+constexpr int kStatusTop = 331;
+constexpr int kStatusHeight = 26;
+
+class frmMain : public QMainWindow, public Toolkit
+{
+    Q_OBJECT
+
+public:
+    // `tables` is borrowed and must outlive the window; it must be built
+    // before load().
+    explicit frmMain(const FieldTables& tables, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The window's load: centre it on the screen, set the default players
+    // and menus, and lay out the Normal field. The window stays hidden.
+    void load();
+
+    // Toolkit
+    void cellChanged(int index, const Cell& cell) override;
+    void captionChanged(Colour colour, const std::string& caption) override;
+    void indicatorChanged(Colour colour, Picture picture) override;
+    bool focusIndicator(Colour colour) override;
+    void showMessage(const std::string& text) override;
+    double nextRandom() override { return random_.next(); }
+
+    // The controls, by their names.
+    CellButton* Knop(int index) const { return knop_.at(static_cast<std::size_t>(index)); }
+    IndicatorButton* btnRed() const { return btnRed_; }
+    IndicatorButton* btnYellow() const { return btnYellow_; }
+    QPushButton* btnRedPoints() const { return btnRedPoints_; }
+    QPushButton* btnYellowPoints() const { return btnYellowPoints_; }
+    QTimer* Timer() const { return timer_; }
+    QAction* action(MenuItem item) const;
+    QMenu* menu(MenuItem item) const;
+
+    const Game& game() const { return game_; }
+    const MenuState& menus() const { return menus_; }
+
+    // Opens the help and about windows; replaceable so that the windows can
+    // be supplied by the start-up code.
+    std::function<void(QWidget*)> openHelp;
+    std::function<void(QWidget*)> openAbout;
+
+public slots:
+    // One tick of Timer: the computer's turn.
+    void onTimerTick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createBoard(QWidget* client);
+    void createStatusRow(QWidget* client);
+    void createMenus();
+    void onMenuChosen(MenuItem item);
+    void syncMenus();
+    void showScoreEnquiry(Colour asking);
+    void centreOnScreen();
+
+    Lcg24 random_;
+    Game game_;
+    MenuState menus_;
+    std::array<CellButton*, kCellCount> knop_{};
+    IndicatorButton* btnRed_ = nullptr;
+    IndicatorButton* btnYellow_ = nullptr;
+    QPushButton* btnRedPoints_ = nullptr;
+    QPushButton* btnYellowPoints_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::array<QAction*, kMenuItemCount> actions_{};
+    std::array<QMenu*, kMenuItemCount> menuWidgets_{};
+    bool centredOnShow_ = false;
+};
+
+} // namespace tarnel::ui

@@ -1,0 +1,166 @@
+// The menu bar of the main window: built from one table, and mirrored from
+// MenuState after every choice.
+#include "frmMain.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace tarnel::ui {
+
+namespace {
+enum class Kind { Menu, Action, Check, Separator };
+
+struct Entry
+{
+    Kind kind;
+    MenuItem item; // unused for separators
+    const char* name;
+    const char* caption;
+    int depth; // 0 on the bar, 1 in a menu, 2 in a submenu
+    int group; // exclusive check-mark group, or -1
+};
+
+using enum MenuItem;
+// clang-format off
+constexpr Entry kMenuTree[] = {
+    {Kind::Menu,      mnuFile,             "mnuFile",             "&Game",                 0, -1},
+    {Kind::Action,    mnuNewGame,          "mnuNewGame",          "&New game",             1, -1},
+    {Kind::Separator, mnuFile,             "mnuFileBar0",         "-",                     1, -1},
+    {Kind::Action,    mnuFileExit,         "mnuFileExit",         "E&xit",                 1, -1},
+    {Kind::Menu,      mnuDifficulty,       "mnuDifficulty",       "&Difficulty",           0, -1},
+    {Kind::Menu,      mnuCompRed,          "mnuCompRed",          "&Red",                  1, -1},
+    {Kind::Check,     mnuCompRedIdiot,     "mnuCompRedIdiot",     "&Idiot",                2, 1},
+    {Kind::Check,     mnuCompRedSmart,     "mnuCompRedSmart",     "&Smart",                2, 1},
+    {Kind::Check,     mnuCompRedGenius,    "mnuCompRedGenius",    "&Genius",               2, 1},
+    {Kind::Menu,      mnuCompYellow,       "mnuCompYellow",       "&Yellow",               1, -1},
+    {Kind::Check,     mnuCompYellowIdiot,  "mnuCompYellowIdiot",  "&Idiot",                2, 2},
+    {Kind::Check,     mnuCompYellowSmart,  "mnuCompYellowSmart",  "&Smart",                2, 2},
+    {Kind::Check,     mnuCompYellowGenius, "mnuCompYellowGenius", "&Genius",               2, 2},
+    {Kind::Menu,      mnuField,            "mnuField",            "&Field",                0, -1},
+    {Kind::Check,     mnuStandard,         "mnuStandard",         "&Standard",             1, 3},
+    {Kind::Check,     mnuEasy,             "mnuEasy",             "&Easy",                 1, 3},
+    {Kind::Check,     mnuNormal,           "mnuNormal",           "&Normal",               1, 3},
+    {Kind::Check,     mnuHard,             "mnuHard",             "&Hard",                 1, 3},
+    {Kind::Check,     mnuImpossible,       "mnuImpossible",       "&Impossible",           1, 3},
+    {Kind::Menu,      mnuPlayers,          "mnuPlayers",          "&Players",              0, -1},
+    {Kind::Check,     mnuHuman,            "mnuHuman",            "&Human vs Human",       1, 0},
+    {Kind::Check,     mnuHumComp,          "mnuHumComp",          "H&uman vs computer",    1, 0},
+    {Kind::Check,     mnuComp,             "mnuComp",             "&Computer vs Computer", 1, 0},
+    {Kind::Menu,      mnuHelp,             "mnuHelp",             "&Help",                 0, -1},
+    {Kind::Action,    mnuHelpContents,     "mnuHelpContents",     "&Tarnel Help",          1, -1},
+    {Kind::Separator, mnuHelp,             "mnuHelpBar0",         "-",                     1, -1},
+    {Kind::Action,    mnuHelpAbout,        "mnuHelpAbout",        "&About ",               1, -1},
+};
+// clang-format on
+constexpr int kGroupCount = 4;
+
+std::size_t slot(MenuItem item)
+{
+    return static_cast<std::size_t>(item);
+}
+} // namespace
+
+void frmMain::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    std::array<QActionGroup*, kGroupCount> groups{};
+    for (auto& group : groups) {
+        group = new QActionGroup(this);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    }
+    std::array<QMenu*, 3> open{}; // the menu in force at each depth
+
+    for (const Entry& entry : kMenuTree) {
+        QMenu* parent = entry.depth > 0 ? open[static_cast<std::size_t>(entry.depth - 1)] : nullptr;
+        const QString caption = QString::fromLatin1(entry.caption);
+        switch (entry.kind) {
+        case Kind::Menu: {
+            QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
+            menu->setObjectName(QLatin1String(entry.name));
+            menu->menuAction()->setObjectName(QLatin1String(entry.name));
+            open[static_cast<std::size_t>(entry.depth)] = menu;
+            menuWidgets_[slot(entry.item)] = menu;
+            actions_[slot(entry.item)] = menu->menuAction();
+            break;
+        }
+        case Kind::Separator:
+            parent->addSeparator()->setObjectName(QLatin1String(entry.name));
+            break;
+        case Kind::Action:
+        case Kind::Check: {
+            QAction* action = parent->addAction(caption);
+            action->setObjectName(QLatin1String(entry.name));
+            if (entry.kind == Kind::Check) {
+                action->setCheckable(true);
+                groups[static_cast<std::size_t>(entry.group)]->addAction(action);
+            }
+            const MenuItem item = entry.item;
+            connect(action, &QAction::triggered, this, [this, item] { onMenuChosen(item); });
+            actions_[slot(entry.item)] = action;
+            break;
+        }
+        }
+    }
+    // Bound explicitly: the platform's standard Ctrl+X would be Cut.
+    actions_[slot(mnuNewGame)]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    actions_[slot(mnuFileExit)]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    syncMenus();
+}
+
+QAction* frmMain::action(MenuItem item) const
+{
+    return actions_.at(slot(item));
+}
+
+QMenu* frmMain::menu(MenuItem item) const
+{
+    return menuWidgets_.at(slot(item));
+}
+
+void frmMain::onMenuChosen(MenuItem item)
+{
+    switch (item) {
+    case mnuFileExit:
+        close();
+        return;
+    case mnuHelpContents:
+        if (openHelp) {
+            openHelp(this);
+        }
+        return;
+    case mnuHelpAbout:
+        if (openAbout) {
+            openAbout(this);
+        }
+        return;
+    default:
+        menus_.choose(item);
+        syncMenus();
+        return;
+    }
+}
+
+void frmMain::syncMenus()
+{
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const auto item = static_cast<MenuItem>(i);
+        QAction* action = actions_[slot(item)];
+        if (action == nullptr) {
+            continue;
+        }
+        // An item under a disabled menu is disabled too, so that its
+        // shortcut cannot reach it either.
+        action->setEnabled(MenuState::parent(item) == item ? menus_.enabled(item)
+                                                           : menus_.reachable(item));
+        if (action->isCheckable()) {
+            action->setChecked(menus_.checked(item));
+        }
+    }
+    if (timer_->interval() != menus_.timerInterval()) {
+        timer_->setInterval(menus_.timerInterval());
+    }
+}
+
+} // namespace tarnel::ui

@@ -1,0 +1,190 @@
+// The main window: its geometry, its looks and a person's and the
+// computer's moves through the real widgets.
+#include "Pictures.h"
+#include "UiFixture.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+
+namespace tarnel::ui::testing {
+namespace {
+
+using MainWindowTest = WindowFixture;
+
+TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
+{
+    EXPECT_EQ(window->windowTitle(), "Tarnel");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(495, 356));
+    EXPECT_FALSE(window->menuBar()->isNativeMenuBar());
+    EXPECT_EQ(window->centralWidget()->y(), window->menuBar()->height());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";
+    EXPECT_EQ(window->size(), QSize(495, 356 + window->menuBar()->height()));
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+
+    for (int i = 0; i < kCellCount; ++i) {
+        EXPECT_EQ(window->Knop(i)->geometry(), QRect((i % 15) * 33, (i / 15) * 33, 34, 34)) << i;
+        EXPECT_EQ(window->Knop(i)->objectName(), QStringLiteral("Knop(%1)").arg(i));
+        EXPECT_TRUE(window->Knop(i)->isCheckable());
+    }
+    EXPECT_EQ(window->btnRed()->geometry(), QRect(0, 331, 67, 26));
+    EXPECT_EQ(window->btnRedPoints()->geometry(), QRect(66, 331, 183, 26));
+    EXPECT_EQ(window->btnYellowPoints()->geometry(), QRect(248, 331, 182, 26));
+    EXPECT_EQ(window->btnYellow()->geometry(), QRect(429, 331, 67, 26));
+
+    const QFont caption = window->btnRedPoints()->font();
+    EXPECT_TRUE(caption.bold());
+    EXPECT_DOUBLE_EQ(caption.pointSizeF(), 8.25);
+    EXPECT_EQ(window->btnYellowPoints()->font(), caption);
+    EXPECT_EQ(window->Timer()->interval(), 100);
+    EXPECT_TRUE(window->Timer()->isActive());
+}
+
+TEST_F(MainWindowTest, IsCentredOnTheScreen)
+{
+    const QPoint screenCentre = window->screen()->geometry().center();
+    const QPoint windowCentre = window->frameGeometry().center();
+    EXPECT_LE((screenCentre - windowCentre).manhattanLength(), 2);
+}
+
+TEST_F(MainWindowTest, TabOrderRunsOverTheBoardThenTheStatusRow)
+{
+    choose(MenuItem::mnuStandard);
+    QWidget* widget = window->Knop(0);
+    for (int i = 1; i < kCellCount; ++i) {
+        widget = widget->nextInFocusChain();
+        ASSERT_EQ(widget, window->Knop(i));
+    }
+    EXPECT_EQ(widget->nextInFocusChain(), window->btnRed());
+
+    // Tab from the last cell runs through the status row.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->Knop(kCellCount - 1)->setFocus();
+    std::vector<QWidget*> reached;
+    for (int k = 0; k < 4; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(reached, (std::vector<QWidget*>{window->btnRed(), window->btnYellow(),
+                                              window->btnRedPoints(), window->btnYellowPoints()}));
+}
+
+TEST_F(MainWindowTest, EachCellStateHasItsLook)
+{
+    window->Timer()->stop(); // the computer's moves would change the picture
+    const QImage start = grabClient();
+    // Normal: out-of-play cell 32 (row 2, column 2) shows the background.
+    EXPECT_EQ(start.pixelColor(2 * 33 + 17, 2 * 33 + 17), kWorkspaceColour);
+    // Red's indicator shows red, centred with plain margins; yellow's is plain.
+    EXPECT_EQ(start.pixelColor(33, 331 + 13), kRedColour);
+    EXPECT_NE(start.pixelColor(3, 331 + 13), kRedColour);
+    EXPECT_NE(start.pixelColor(429 + 33, 331 + 13), kYellowColour);
+
+    clickCell(16);         // red, by a person: pressed
+    window->onTimerTick(); // yellow, by the computer
+    const Int16 yellowCell = [&] {
+        for (int i = 0; i < kCellCount; ++i) {
+            if (window->game().cell(i).owner == Picture::yellow) {
+                return static_cast<Int16>(i);
+            }
+        }
+        return Int16{-1};
+    }();
+    ASSERT_GE(yellowCell, 0);
+    EXPECT_TRUE(window->Knop(16)->isChecked());
+    EXPECT_FALSE(window->Knop(yellowCell)->isChecked());
+
+    const QImage image = grabClient();
+    auto expectFilled = [&](int index, const QColor& colour) {
+        const int x = (index % 15) * 33;
+        const int y = (index / 15) * 33;
+        // Every pixel of the face that is not under its left or upper
+        // neighbour (those lie on top in the one-pixel overlaps).
+        for (int dy = 1; dy <= 33; ++dy) {
+            for (int dx = 1; dx <= std::min(33, 494 - x); ++dx) {
+                ASSERT_EQ(image.pixelColor(x + dx, y + dy), colour)
+                    << "cell " << index << " at " << dx << "," << dy;
+            }
+        }
+    };
+    expectFilled(16, kRedColour);
+    expectFilled(yellowCell, kYellowColour);
+    // A free cell: a plain face, no picture colour.
+    const QColor free = image.pixelColor(17, 17);
+    EXPECT_NE(free, kRedColour);
+    EXPECT_NE(free, kWorkspaceColour);
+    // Red has moved: yellow's indicator shows yellow and red's is plain.
+    EXPECT_EQ(image.pixelColor(33, 331 + 13), kRedColour) << "red to move again";
+}
+
+TEST_F(MainWindowTest, FreeButtonsLeaveNoGap)
+{
+    choose(MenuItem::mnuStandard);
+    const QImage image = grabClient();
+    for (int y = 0; y < 331; ++y) {
+        for (int x = 0; x < 495; ++x) {
+            ASSERT_NE(image.pixelColor(x, y), kWorkspaceColour) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, APersonMovesAndTheComputerAnswersOnTheNextTick)
+{
+    EXPECT_EQ(window->btnRedPoints()->text(), "Red has 0 points");
+    EXPECT_EQ(window->btnYellowPoints()->text(), "Yellow has 0 points");
+    clickCell(0);
+    EXPECT_EQ(window->btnRedPoints()->text(), "Red has 1 point");
+    EXPECT_FALSE(window->Knop(0)->isEnabled());
+    EXPECT_EQ(window->btnYellow()->picture(), Picture::yellow);
+    EXPECT_EQ(window->btnRed()->picture(), Picture::Gray);
+    EXPECT_TRUE(window->btnYellow()->hasFocus());
+
+    // The reply comes from the real timer.
+    QTRY_COMPARE_WITH_TIMEOUT(window->game().state().CurrentPlayer, Int16{0}, 2000);
+    EXPECT_EQ(window->btnYellowPoints()->text(), "Yellow has 1 point");
+    EXPECT_EQ(countOwner(Picture::yellow), 1);
+    EXPECT_TRUE(window->btnRed()->hasFocus());
+    EXPECT_EQ(window->btnRed()->picture(), Picture::red);
+}
+
+TEST_F(MainWindowTest, ClickingAnIndicatorChangesNothing)
+{
+    const auto before = window->game().cells();
+    QTest::mouseClick(window->btnRed(), Qt::LeftButton);
+    QTest::mouseClick(window->btnYellow(), Qt::LeftButton);
+    EXPECT_EQ(before, window->game().cells());
+    EXPECT_EQ(window->game().state().CurrentPlayer, 0);
+}
+
+TEST_F(MainWindowTest, ComputerVsComputerIgnoresBoardClicksButTogglesTheButton)
+{
+    window->Timer()->stop();
+    choose(MenuItem::mnuComp);
+    clickCell(0);
+    EXPECT_TRUE(window->Knop(0)->isChecked());
+    EXPECT_TRUE(window->Knop(0)->isEnabled());
+    EXPECT_EQ(window->game().cell(0).owner, Picture::Gray);
+    EXPECT_EQ(window->game().state().CurrentPlayer, 0);
+    clickCell(0);
+    EXPECT_FALSE(window->Knop(0)->isChecked());
+}
+
+TEST_F(MainWindowTest, ShortcutsReachTheirActions)
+{
+    window->Timer()->stop();
+    clickCell(0);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(countOwner(Picture::red), 0) << "Ctrl+N starts a new game";
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible()) << "Ctrl+X closes the window";
+}
+
+} // namespace
+} // namespace tarnel::ui::testing

@@ -1,0 +1,66 @@
+// Helpers for driving the real windows.
+#pragma once
+
+#include "CellButton.h"
+#include "FieldTables.h"
+#include "IndicatorButton.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace tarnel::ui::testing {
+
+// What a message box showed before it was answered.
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttonCount = 0;
+    bool modal = false;
+};
+
+// Answers the message boxes that open while it is alive: each is looked at,
+// `whileOpen` runs inside its event loop, and then its OK button is pressed
+// after `delayMs`.
+class BoxAnswerer : public QObject
+{
+public:
+    explicit BoxAnswerer(int delayMs = 0);
+    std::vector<SeenBox> seen;
+    std::function<void()> whileOpen;
+
+private:
+    void poll();
+    QTimer poller_;
+    int delayMs_;
+    QMessageBox* handling_ = nullptr;
+};
+
+// A loaded, shown main window with built tables.
+class WindowFixture : public ::testing::Test
+{
+protected:
+    WindowFixture();
+    ~WindowFixture() override;
+
+    void choose(MenuItem item) { window->action(item)->trigger(); }
+    // Clicks board button `index` with the mouse.
+    void clickCell(int index);
+    // The client area as it is drawn now.
+    QImage grabClient();
+    // Counts the cells in each state from the engine.
+    int countOwner(Picture picture) const;
+
+    FieldTables tables;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace tarnel::ui::testing
