@@ -4,7 +4,7 @@
 set -euo pipefail
 
 TARNEL_PACKAGES=(
-  cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
+  cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
   xvfb xauth fonts-liberation
 )
 

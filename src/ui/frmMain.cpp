@@ -2,8 +2,10 @@
 
 #include "CellButton.h"
 #include "ComputerTurn.h"
+#include "Fonts.h"
 #include "IndicatorButton.h"
 #include "Pictures.h"
+#include "ProgramIcon.h"
 #include "Texts.h"
 
 #include <QCoreApplication>
@@ -18,14 +20,6 @@ namespace tarnel::ui {
 namespace {
 constexpr int kLoadInterval = 100;
 
-QFont captionFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
-}
 } // namespace
 
 frmMain::frmMain(const FieldTables& tables, QWidget* parent)
@@ -35,6 +29,7 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarnel"));
+    setWindowIcon(programIcon());
 
     // The timer is enabled from the moment the window exists and never
     // stopped; its ticks do nothing while a person is to move.
@@ -110,7 +105,7 @@ void frmMain::createStatusRow(QWidget* client)
     btnRed_->setGeometry(0, kStatusTop, 67, kStatusHeight);
 
     for (QPushButton* score : {btnRedPoints_, btnYellowPoints_}) {
-        score->setFont(captionFont());
+        score->setFont(sansSerifBold(8.25));
         score->setFocusPolicy(Qt::StrongFocus);
         score->setAutoDefault(false);
     }

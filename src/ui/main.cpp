@@ -1,19 +1,14 @@
-// Tarnel's entry point.
-#include "FieldTables.h"
-#include "frmMain.h"
+// Tarnel's entry point. The program takes no arguments: any given are
+// ignored and the game starts as always.
+#include "Algemeen.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Tarnel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.10"));
-
-    tarnel::FieldTables tables;
-    tables.buildAll();
-    tarnel::ui::frmMain window(tables);
-    window.load();
-    window.show();
+    tarnel::ui::setApplicationProperties();
+    tarnel::ui::Algemeen startUp;
+    startUp.Main();
     return QApplication::exec();
 }

@@ -1,0 +1,66 @@
+#include "Algemeen.h"
+
+#include "ProgramIcon.h"
+#include "Version.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+
+namespace tarnel::ui {
+
+void setApplicationProperties()
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionString));
+    QApplication::setWindowIcon(programIcon());
+}
+
+Algemeen::Algemeen() = default;
+
+Algemeen::~Algemeen()
+{
+    delete splash_.data();
+}
+
+frmSplash* Algemeen::splash() const
+{
+    return splash_.data();
+}
+
+void Algemeen::Main()
+{
+    // 1. - 2. The splash, drawn before anything slow happens.
+    splash_ = new frmSplash;
+    connect(splash_, &frmSplash::timeUp, this, &Algemeen::handOver);
+    splash_->show();
+    splash_->repaint();
+
+    // 3. The one main window.
+    mainForm_ = std::make_unique<frmMain>(tables_);
+    mainForm_->openHelp = &frmHelp::showModal;
+    mainForm_->openAbout = &frmAbout::showModal;
+
+    // 4. The layout tables, before the first field is laid out.
+    tables_.InitEasyField();
+    tables_.InitNormalField();
+    tables_.InitHardField();
+    tables_.InitImpossibleField();
+
+    // 5. Loaded, not shown: its timer already ticks.
+    mainForm_->load();
+}
+
+void Algemeen::handOver()
+{
+    if (splash_) {
+        splash_->close(); // deletes itself
+    }
+    mainForm_->show();
+    mainForm_->raise();
+    mainForm_->activateWindow();
+}
+
+} // namespace tarnel::ui

@@ -1,0 +1,19 @@
+// Window layouts are given in twips: 1440 to the inch, 15 to the pixel at
+// 96 dots per inch. Positions are rounded to the nearest pixel.
+#pragma once
+
+#include <QRect>
+
+namespace tarnel::ui {
+
+constexpr int twips(int value)
+{
+    return (value >= 0 ? value + 7 : value - 7) / 15;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+} // namespace tarnel::ui

@@ -1,0 +1,102 @@
+#include "frmAbout.h"
+
+#include "Fonts.h"
+#include "ProgramIcon.h"
+#include "Twips.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVersionNumber>
+
+namespace tarnel::ui {
+
+namespace {
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& place)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Tarnel"));
+    setWindowIcon(programIcon());
+    setFixedSize(twips(4590), twips(2460));
+    setModal(true);
+
+    picIcon_ = makeLabel(this, "picIcon", twipsRect(240, 105, 540, 540));
+    picIcon_->setPixmap(programPixmap());
+    picIcon_->setAlignment(Qt::AlignCenter);
+    picIcon_->setAutoFillBackground(true);
+    QPalette iconBackground = picIcon_->palette();
+    iconBackground.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    picIcon_->setPalette(iconBackground);
+
+    lblTitle_ = makeLabel(this, "lblTitle", twipsRect(1050, 105, 3360, 480));
+    lblTitle_->setFont(sansSerifBold(12));
+    setTextColour(lblTitle_, Qt::black);
+
+    lblVersion_ = makeLabel(this, "lblVersion", twipsRect(1050, 630, 3360, 225));
+    lblVersion_->setFont(sansSerifBold(9.75));
+
+    lblDescription_ = makeLabel(this, "lblDescription", twipsRect(1050, 945, 3255, 225));
+    lblDescription_->setText(QStringLiteral("Freeware ... have fun"));
+    setTextColour(lblDescription_, Qt::black);
+
+    label1_ = makeLabel(this, "Label1", twipsRect(1050, 1155, 3270, 435));
+    label1_->setWordWrap(true);
+    label1_->setText(QStringLiteral("Write to the Tarnel developers for news or the source."));
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(twipsRect(1718, 1890, 1155, 345));
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Load: the version and the title, read from the application each time.
+    const QVersionNumber version =
+        QVersionNumber::fromString(QCoreApplication::applicationVersion());
+    lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
+                             .arg(version.majorVersion())
+                             .arg(version.minorVersion())
+                             .arg(version.microVersion()));
+    lblTitle_->setText(QCoreApplication::applicationName());
+
+    cmdOK_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAbout::showModal(QWidget* owner)
+{
+    frmAbout about(owner);
+    about.exec();
+}
+
+void frmAbout::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    // The etched separator: a white line two pixels high under a grey one.
+    QPainter painter(this);
+    painter.fillRect(QRect(QPoint(twips(210), twips(1710)), QPoint(twips(4380), twips(1710) + 1)),
+                     Qt::white);
+    painter.fillRect(QRect(QPoint(twips(195), twips(1695)), QPoint(twips(4380), twips(1695))),
+                     QColor(0x80, 0x80, 0x80));
+}
+
+} // namespace tarnel::ui

@@ -1,0 +1,62 @@
+#include "frmSplash.h"
+
+#include "Fonts.h"
+#include "ProgramIcon.h"
+#include "Twips.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+namespace tarnel::ui {
+
+frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowIcon(programIcon());
+    setFixedSize(twips(6270), twips(3570));
+    // Closing the splash must never end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    fraMainFrame_ = new QFrame(this);
+    fraMainFrame_->setObjectName(QStringLiteral("fraMainFrame"));
+    fraMainFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    fraMainFrame_->setGeometry(twipsRect(45, -15, 6180, 3510));
+
+    picLogo_ = new QLabel(fraMainFrame_);
+    picLogo_->setObjectName(QStringLiteral("picLogo"));
+    picLogo_->setGeometry(twipsRect(600, 600, 540, 540));
+    picLogo_->setPixmap(programPixmap());
+    picLogo_->setAlignment(Qt::AlignCenter);
+
+    lblWelcome_ = new QLabel(QStringLiteral("Welcome at the"), fraMainFrame_);
+    lblWelcome_->setObjectName(QStringLiteral("lblWelcome"));
+    lblWelcome_->setGeometry(twipsRect(120, 1320, 5970, 390));
+    lblWelcome_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblWelcome_->setFont(serifBold(18));
+
+    // The design text "Product" gives way to the application title at load.
+    lblProductName_ = new QLabel(QStringLiteral("Product"), fraMainFrame_);
+    lblProductName_->setObjectName(QStringLiteral("lblProductName"));
+    lblProductName_->setGeometry(twipsRect(120, 1920, 5940, 660));
+    lblProductName_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblProductName_->setFont(serifBold(29.25));
+    lblProductName_->setText(QCoreApplication::applicationName());
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer"));
+    timer_->setSingleShot(true);
+    timer_->setInterval(kShowMs);
+    connect(timer_, &QTimer::timeout, this, &frmSplash::timeUp);
+    timer_->start();
+
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.center() - rect().center());
+    }
+}
+
+} // namespace tarnel::ui

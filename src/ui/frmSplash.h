@@ -1,0 +1,40 @@
+// The splash window shown while the program starts: no title bar, no task
+// bar entry, centred on the screen. Its timer fires once, 2000 ms after the
+// window was created, and then timeUp() is emitted.
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+namespace tarnel::ui {
+
+class frmSplash : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kShowMs = 2000;
+
+    explicit frmSplash(QWidget* parent = nullptr);
+
+    QFrame* fraMainFrame() const { return fraMainFrame_; }
+    QLabel* picLogo() const { return picLogo_; }
+    QLabel* lblWelcome() const { return lblWelcome_; }
+    QLabel* lblProductName() const { return lblProductName_; }
+    QTimer* Timer() const { return timer_; }
+
+signals:
+    void timeUp();
+
+private:
+    QFrame* fraMainFrame_ = nullptr;
+    QLabel* picLogo_ = nullptr;
+    QLabel* lblWelcome_ = nullptr;
+    QLabel* lblProductName_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+} // namespace tarnel::ui
