@@ -7,6 +7,7 @@ repository) and as a Windows .ico of the same 32 x 32, 16-colour image.
 import math
 import pathlib
 import struct
+import zlib
 
 SIZE = 32
 # The 16-colour palette the icon uses.
@@ -95,8 +96,30 @@ def write_ico(rows, path):
     path.write_bytes(directory + entry + image)
 
 
+def write_png(rows, factor, path):
+    """The icon scaled up by a whole factor, each pixel a solid square."""
+    size = SIZE * factor
+    raw = b''
+    for row in rows:
+        line = b''.join(bytes(PALETTE[ch]) * factor for ch in row)
+        raw += (b'\x00' + line) * factor
+
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    png = (b'\x89PNG\r\n\x1a\n' +
+           chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 2, 0, 0, 0)) +
+           chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+    path.write_bytes(png)
+
+
 if __name__ == '__main__':
     here = pathlib.Path(__file__).resolve().parent.parent / 'src' / 'ui' / 'icons'
     icon = draw()
     write_xpm(icon, here / 'tarnel.xpm')
     write_ico(icon, here / 'tarnel.ico')
+    # The desktop's icon theme: 32 x 32 and whole multiples of it.
+    data = here.parent.parent.parent / 'data' / 'icons'
+    for factor in (1, 2, 4, 8):
+        write_png(icon, factor, data / f'{SIZE * factor}.png')

@@ -16,6 +16,7 @@ void setApplicationProperties()
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionString));
     QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 }
 
 Algemeen::Algemeen() = default;

@@ -2,10 +2,16 @@
 
 #include "Pictures.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
 namespace tarnel::ui {
+
+bool isArrowKey(Qt::Key key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
 
 CellButton::CellButton(QWidget* parent) : QPushButton(parent)
 {
@@ -26,6 +32,23 @@ void CellButton::setFaceColour(const QColor& colour)
 {
     faceColour_ = colour;
     update();
+}
+
+void CellButton::keyPressEvent(QKeyEvent* event)
+{
+    const auto key = static_cast<Qt::Key>(event->key());
+    if (isArrowKey(key) && event->modifiers() == Qt::NoModifier) {
+        emit arrowKeyPressed(key);
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void CellButton::focusInEvent(QFocusEvent* event)
+{
+    QPushButton::focusInEvent(event);
+    emit focusTaken();
 }
 
 void CellButton::paintEvent(QPaintEvent* /*event*/)

@@ -12,6 +12,8 @@
 
 namespace tarnel::ui {
 
+bool isArrowKey(Qt::Key key);
+
 class CellButton : public QPushButton
 {
     Q_OBJECT
@@ -26,8 +28,16 @@ public:
     // buttons use dark red); invalid means the palette's button colour.
     void setFaceColour(const QColor& colour);
 
+signals:
+    // An arrow key was pressed while the button had the focus.
+    void arrowKeyPressed(Qt::Key key);
+    // The button took the focus.
+    void focusTaken();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     Picture owner_ = Picture::Gray;

@@ -1,7 +1,9 @@
 #include "IndicatorButton.h"
 
+#include "CellButton.h"
 #include "Pictures.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace tarnel::ui {
@@ -17,6 +19,17 @@ void IndicatorButton::setPicture(Picture picture)
         picture_ = picture;
         update();
     }
+}
+
+void IndicatorButton::keyPressEvent(QKeyEvent* event)
+{
+    const auto key = static_cast<Qt::Key>(event->key());
+    if (isArrowKey(key) && event->modifiers() == Qt::NoModifier) {
+        emit arrowKeyPressed(key);
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void IndicatorButton::paintEvent(QPaintEvent* event)

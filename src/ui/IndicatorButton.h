@@ -22,8 +22,13 @@ public:
     static constexpr int kPictureWidth = 50;
     static constexpr int kPictureHeight = 45;
 
+signals:
+    // An arrow key was pressed while the indicator had the focus.
+    void arrowKeyPressed(Qt::Key key);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Picture picture_ = Picture::Gray;

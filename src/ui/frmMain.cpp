@@ -20,6 +20,26 @@ namespace tarnel::ui {
 namespace {
 constexpr int kLoadInterval = 100;
 
+QString cellAccessibleName(int index, Picture owner)
+{
+    const char* holds = owner == Picture::red      ? "red"
+                        : owner == Picture::yellow ? "yellow"
+                        : owner == Picture::Gray   ? "free"
+                                                   : "out of play";
+    return QStringLiteral("Row %1, column %2, %3")
+        .arg(index / kColumns + 1)
+        .arg(index % kColumns + 1)
+        .arg(QLatin1String(holds));
+}
+
+QString indicatorAccessibleName(Colour colour, Picture picture)
+{
+    if (picture == Picture::Gray) {
+        return {};
+    }
+    return colour == Colour::Red ? QStringLiteral("Red to move") : QStringLiteral("Yellow to move");
+}
+
 } // namespace
 
 frmMain::frmMain(const FieldTables& tables, QWidget* parent)
@@ -82,6 +102,9 @@ void frmMain::createBoard(QWidget* client)
         button->setGeometry((i % kColumns) * kCellPitch, (i / kColumns) * kCellPitch, kCellSize,
                             kCellSize);
         connect(button, &QPushButton::clicked, this, [this, i] { game_.pressCell(i); });
+        connect(button, &CellButton::arrowKeyPressed, this,
+                [this, i](Qt::Key key) { moveBoardFocus(i, key); });
+        connect(button, &CellButton::focusTaken, this, [this, i] { lastFocusedCell_ = i; });
         knop_[static_cast<std::size_t>(i)] = button;
     }
 }
@@ -114,7 +137,12 @@ void frmMain::createStatusRow(QWidget* client)
     connect(btnRedPoints_, &QPushButton::clicked, this, [this] { showScoreEnquiry(Colour::Red); });
     connect(btnYellowPoints_, &QPushButton::clicked, this,
             [this] { showScoreEnquiry(Colour::Yellow); });
-    // A click on an indicator does nothing.
+    // A click on an indicator does nothing; its arrow keys lead back to the
+    // board.
+    for (IndicatorButton* indicator : {btnRed_, btnYellow_}) {
+        connect(indicator, &IndicatorButton::arrowKeyPressed, this,
+                [this] { returnFocusToBoard(); });
+    }
 }
 
 void frmMain::load()
@@ -160,6 +188,10 @@ void frmMain::cellChanged(int index, const Cell& cell)
     button->setChecked(cell.pressed);
     button->setEnabled(cell.enabled);
     button->setVisible(cell.visible);
+    const QString name = cellAccessibleName(index, cell.owner);
+    if (button->accessibleName() != name) {
+        button->setAccessibleName(name); // announced to assistive technology
+    }
 }
 
 void frmMain::captionChanged(Colour colour, const std::string& caption)
@@ -170,7 +202,9 @@ void frmMain::captionChanged(Colour colour, const std::string& caption)
 
 void frmMain::indicatorChanged(Colour colour, Picture picture)
 {
-    (colour == Colour::Red ? btnRed_ : btnYellow_)->setPicture(picture);
+    IndicatorButton* indicator = colour == Colour::Red ? btnRed_ : btnYellow_;
+    indicator->setPicture(picture);
+    indicator->setAccessibleName(indicatorAccessibleName(colour, picture));
 }
 
 bool frmMain::focusIndicator(Colour colour)

@@ -88,6 +88,11 @@ private:
     void onMenuChosen(MenuItem item);
     void syncMenus();
     void showScoreEnquiry(Colour asking);
+    // Keyboard play: arrows walk the board, skipping cells that take no
+    // focus and stopping at its edges; from an indicator they lead back.
+    void moveBoardFocus(int from, Qt::Key key);
+    void returnFocusToBoard();
+    bool canTakeFocus(int index) const;
     void centreOnScreen();
 
     Lcg24 random_;
@@ -102,6 +107,7 @@ private:
     std::array<QAction*, kMenuItemCount> actions_{};
     std::array<QMenu*, kMenuItemCount> menuWidgets_{};
     bool centredOnShow_ = false;
+    int lastFocusedCell_ = 0;
 };
 
 } // namespace tarnel::ui

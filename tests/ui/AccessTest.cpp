@@ -1,0 +1,141 @@
+// What assistive technology reads, keyboard-only play, and the board's
+// looks at any scale factor.
+#include "UiFixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+namespace tarnel::ui::testing {
+namespace {
+
+using enum MenuItem;
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
+    return interface != nullptr ? interface->text(QAccessible::Name) : QString();
+}
+
+class AccessTest : public WindowFixture
+{
+protected:
+    AccessTest()
+    {
+        window->Timer()->stop();
+        choose(mnuHuman);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+};
+
+TEST_F(AccessTest, CellsIndicatorsAndScoresHaveNamesThatFollowTheGame)
+{
+    EXPECT_EQ(accessibleName(window->Knop(0)), "Row 1, column 1, free");
+    EXPECT_EQ(accessibleName(window->Knop(149)), "Row 10, column 15, free");
+    EXPECT_EQ(accessibleName(window->btnRed()), "Red to move");
+    EXPECT_EQ(accessibleName(window->btnYellow()), "");
+
+    clickCell(37);
+    clickCell(38);
+    EXPECT_EQ(accessibleName(window->Knop(37)), "Row 3, column 8, red");
+    EXPECT_EQ(accessibleName(window->Knop(38)), "Row 3, column 9, yellow");
+    EXPECT_EQ(accessibleName(window->btnRedPoints()), "Red has 1 point");
+    clickCell(52);
+    EXPECT_EQ(accessibleName(window->btnYellow()), "Yellow to move");
+    EXPECT_EQ(accessibleName(window->btnRed()), "");
+    EXPECT_EQ(accessibleName(window->btnRedPoints()), "Red has 6 points");
+
+    // A new field: everything free again; out-of-play cells are hidden.
+    choose(mnuEasy);
+    EXPECT_EQ(accessibleName(window->Knop(37)), "Row 3, column 8, free");
+    QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(window->Knop(32));
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_TRUE(hidden->state().invisible);
+}
+
+TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)
+{
+    choose(mnuStandard);
+    window->Knop(0)->setFocus();
+    key(Qt::Key_Space); // red takes 0
+    EXPECT_EQ(window->game().cell(0).owner, Picture::red);
+    EXPECT_EQ(focused(), window->btnYellow());
+
+    key(Qt::Key_Up); // back to the board: the next free cell after 0
+    EXPECT_EQ(focused(), window->Knop(1));
+    key(Qt::Key_Right);
+    key(Qt::Key_Space); // yellow takes 2
+    EXPECT_EQ(window->game().cell(2).owner, Picture::yellow);
+    EXPECT_EQ(focused(), window->btnRed());
+
+    key(Qt::Key_Down); // back to 2's place: taken, so 3
+    EXPECT_EQ(focused(), window->Knop(3));
+    key(Qt::Key_Left); // skips taken 2, lands on 1
+    EXPECT_EQ(focused(), window->Knop(1));
+    key(Qt::Key_Left); // 0 is taken and the edge follows: stays
+    EXPECT_EQ(focused(), window->Knop(1));
+    key(Qt::Key_Down);
+    key(Qt::Key_Space); // red takes 16, beside its 0 at a corner
+    EXPECT_EQ(window->game().state().RedPoints, 1 + 3);
+
+    // Edges stop the walk.
+    window->Knop(14)->setFocus();
+    key(Qt::Key_Right);
+    EXPECT_EQ(focused(), window->Knop(14));
+    key(Qt::Key_Up);
+    EXPECT_EQ(focused(), window->Knop(14));
+    window->Knop(149)->setFocus();
+    key(Qt::Key_Down);
+    EXPECT_EQ(focused(), window->Knop(149));
+}
+
+TEST_F(AccessTest, ArrowsSkipCellsOutOfPlay)
+{
+    choose(mnuNormal); // 32 (row 2, column 2) is out of play
+    window->Knop(31)->setFocus();
+    key(Qt::Key_Right);
+    EXPECT_EQ(focused(), window->Knop(33));
+    window->Knop(17)->setFocus();
+    key(Qt::Key_Down);
+    EXPECT_EQ(focused(), window->Knop(47)) << "skips 32";
+}
+
+// Runs at every scale factor CTest starts the suite with (1, 1.5 and 2).
+TEST_F(AccessTest, BoardIsSeamlessAndTakenCellsAreFilledAtAnyScale)
+{
+    choose(mnuStandard);
+    clickCell(16);
+    const QImage image = grabClient();
+    const qreal scale = image.devicePixelRatio();
+    ASSERT_EQ(image.width(), qRound(495 * scale));
+
+    // Inside cell 16, clear of its neighbours' one-pixel overlaps: all red.
+    const int left = qCeil((33 + 1) * scale);
+    const int top = qCeil((33 + 1) * scale);
+    const int right = qFloor((33 + 34) * scale) - 1;
+    const int bottom = qFloor((33 + 34) * scale) - 1;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x) {
+            ASSERT_EQ(image.pixelColor(x, y), QColor(0xCC, 0x00, 0x00)) << x << "," << y;
+        }
+    }
+    // Nowhere on the board does the background show through.
+    const int boardBottom = qFloor(331 * scale);
+    for (int y = 0; y < boardBottom; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ASSERT_NE(image.pixelColor(x, y), QColor(0xAB, 0xAB, 0xAB)) << x << "," << y;
+        }
+    }
+    // The longest score caption fits its button.
+    const QFontMetrics metrics(window->btnYellowPoints()->font());
+    EXPECT_LT(metrics.horizontalAdvance(QStringLiteral("Yellow has 1875 points")),
+              window->btnYellowPoints()->width() - 8);
+    EXPECT_LT(metrics.height(), window->btnYellowPoints()->height());
+}
+
+} // namespace
+} // namespace tarnel::ui::testing
