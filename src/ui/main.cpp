@@ -1,12 +1,17 @@
-// Tarnel's entry point. The program takes no arguments: any given are
-// ignored and the game starts as always.
+// Tarnel's entry point.
+//
+// The program takes no arguments. Qt would otherwise read options such as
+// -reverse, -style or -platform from the command line and change how the
+// game looks or whether it starts at all, so it is handed the program name
+// alone: whatever is given, the game starts as always.
 #include "Algemeen.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
     tarnel::ui::setApplicationProperties();
     tarnel::ui::Algemeen startUp;
     startUp.Main();

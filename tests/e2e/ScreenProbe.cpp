@@ -111,6 +111,12 @@ int main(int argc, char* argv[])
                 .save(outDir.filePath(QStringLiteral("main.png")));
 
             bool ok = true;
+            // Left to right: the window begins where red's indicator does.
+            if (!isBackdrop(main.pixelColor(client.x() - 1, client.y() + 100)) ||
+                isBackdrop(main.pixelColor(client.x() + 494, client.y() + 100))) {
+                out() << "FAIL: the board is not where a left-to-right window has it\n";
+                ok = false;
+            }
             if (shown - splashSeen < 1500) {
                 out() << "FAIL: the splash stood only " << shown - splashSeen << " ms\n";
                 ok = false;

@@ -31,7 +31,8 @@ export DISPLAY=$display QT_QPA_PLATFORM=xcb
 "$probe" "$outdir" &
 watcher=$!
 sleep 0.3 # the probe watches from before the program starts
-"$tarnel" &
+# Arguments change nothing: Qt's own options included.
+"$tarnel" -reverse -style windows -platform offscreen --geometry 10x10 game.txt &
 app=$!
 status=0
 wait "$watcher" || status=$?
