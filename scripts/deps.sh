@@ -5,7 +5,7 @@ set -euo pipefail
 
 TARNEL_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-  xvfb xauth fonts-liberation desktop-file-utils appstream
+  xvfb xauth fonts-liberation desktop-file-utils appstream valgrind gcovr
 )
 
 tarnel_install_missing() {

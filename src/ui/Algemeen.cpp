@@ -8,6 +8,7 @@
 #include "frmSplash.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace tarnel::ui {
 
@@ -57,11 +58,15 @@ void Algemeen::Main()
 void Algemeen::handOver()
 {
     if (splash_) {
-        splash_->close(); // deletes itself
+        splash_->close(); // deleted from the event loop
     }
-    mainForm_->show();
-    mainForm_->raise();
-    mainForm_->activateWindow();
+    // Shown once the splash is really gone, so that the two windows never
+    // hold their buffers at the same time.
+    QTimer::singleShot(0, this, [this] {
+        mainForm_->show();
+        mainForm_->raise();
+        mainForm_->activateWindow();
+    });
 }
 
 } // namespace tarnel::ui

@@ -8,7 +8,7 @@ namespace tarnel::ui {
 
 // The icon at its own size.
 QPixmap programPixmap();
-// The icon for windows, with larger sizes scaled up pixel by pixel.
+// The icon for windows: its own size and twice that, scaled pixel by pixel.
 QIcon programIcon();
 
 } // namespace tarnel::ui

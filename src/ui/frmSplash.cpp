@@ -15,7 +15,6 @@ namespace tarnel::ui {
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowIcon(programIcon());
     setFixedSize(twips(6270), twips(3570));
     // Closing the splash must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);

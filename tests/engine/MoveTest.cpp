@@ -53,6 +53,8 @@ TEST_F(ScoringTest, KijkRondAddsToPuntenAndDetectsOverflow)
     Int16 nearLimit = 32767;
     EXPECT_THROW((void)game.KijkRond(nearLimit, 0, Picture::red), std::overflow_error);
     EXPECT_THROW((void)checkedAdd(-32768, -1), std::overflow_error);
+    EXPECT_THROW((void)checkedSub(-32768, 1), std::overflow_error);
+    EXPECT_EQ(checkedSub(1, 0), 1);
 }
 
 TEST_F(ScoringTest, CaptionsUseTheSingularUpToOnePoint)
@@ -93,6 +95,20 @@ TEST_F(ClickTest, APersonsClickTakesScoresAndHandsOverTheTurn)
     EXPECT_EQ(toolkit.focusedIndicator, 0);
     EXPECT_TRUE(invariantsHold(game));
     EXPECT_TRUE(mirrorMatches(game, toolkit));
+}
+
+TEST_F(ClickTest, TakingATakenCellAgainKeepsTheBoardConsistent)
+{
+    // Callers pass free cells only; should one not, the cached values must
+    // still follow the owners.
+    game.DoeZet(60);
+    game.DoeZet(60);
+    game.WisselBeurt();
+    game.DoeZet(60);
+    EXPECT_EQ(game.cell(60).owner, Picture::yellow);
+    EXPECT_EQ(game.moveValue(Colour::Red, 61), 1);
+    EXPECT_EQ(game.moveValue(Colour::Yellow, 61), 5);
+    EXPECT_EQ(game.freeCount(), 135);
 }
 
 TEST_F(ClickTest, TakenHiddenAndOffBoardButtonsRaiseNothing)

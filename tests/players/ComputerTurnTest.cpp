@@ -59,6 +59,19 @@ TEST_F(TickTest, NeverMovesForAPerson)
     EXPECT_EQ(game.freeCount(), 136);
 }
 
+TEST_F(TickTest, MakesNoMoveOnAFullBoardOrAnUnknownLevel)
+{
+    game.setPlayer(Colour::Red, 1, 3);
+    EXPECT_FALSE(computerTurnTick(game));
+    game.setPlayer(Colour::Red, 1, level::Genius);
+    for (int i = 0; i < kCellCount; ++i) {
+        if (game.isFree(i)) {
+            game.DoeZet(static_cast<Int16>(i)); // full, and no result shown
+        }
+    }
+    EXPECT_FALSE(computerTurnTick(game));
+}
+
 TEST_F(TickTest, HumanVsComputerAnswersOnTheNextTick)
 {
     EXPECT_FALSE(computerTurnTick(game)) << "red, a person, is to move";
