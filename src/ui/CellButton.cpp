@@ -8,9 +8,12 @@
 
 namespace tarnel::ui {
 
-bool isArrowKey(Qt::Key key)
+Qt::Key plainArrowKey(const QKeyEvent* event)
 {
-    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    const auto key = static_cast<Qt::Key>(event->key());
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    return arrow && event->modifiers() == Qt::NoModifier ? key : Qt::Key_unknown;
 }
 
 CellButton::CellButton(QWidget* parent) : QPushButton(parent)
@@ -36,10 +39,8 @@ void CellButton::setFaceColour(const QColor& colour)
 
 void CellButton::keyPressEvent(QKeyEvent* event)
 {
-    const auto key = static_cast<Qt::Key>(event->key());
-    if (isArrowKey(key) && event->modifiers() == Qt::NoModifier) {
-        emit arrowKeyPressed(key);
-        event->accept();
+    if (const Qt::Key arrow = plainArrowKey(event); arrow != Qt::Key_unknown) {
+        emit arrowKeyPressed(arrow);
         return;
     }
     QPushButton::keyPressEvent(event);

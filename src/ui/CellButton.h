@@ -8,11 +8,13 @@
 
 #include "Types.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace tarnel::ui {
 
-bool isArrowKey(Qt::Key key);
+// The key of an arrow pressed without modifiers, or Qt::Key_unknown.
+Qt::Key plainArrowKey(const QKeyEvent* event);
 
 class CellButton : public QPushButton
 {

@@ -23,10 +23,8 @@ void IndicatorButton::setPicture(Picture picture)
 
 void IndicatorButton::keyPressEvent(QKeyEvent* event)
 {
-    const auto key = static_cast<Qt::Key>(event->key());
-    if (isArrowKey(key) && event->modifiers() == Qt::NoModifier) {
-        emit arrowKeyPressed(key);
-        event->accept();
+    if (const Qt::Key arrow = plainArrowKey(event); arrow != Qt::Key_unknown) {
+        emit arrowKeyPressed(arrow);
         return;
     }
     QPushButton::keyPressEvent(event);
