@@ -8,6 +8,7 @@
 #include "ProgramIcon.h"
 #include "Texts.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -30,6 +31,20 @@ QString cellAccessibleName(int index, Picture owner)
         .arg(index / kColumns + 1)
         .arg(index % kColumns + 1)
         .arg(QLatin1String(holds));
+}
+
+// Sets a widget's accessible name and tells assistive technology that it
+// changed (not every Qt version does so by itself).
+void setAnnouncedName(QWidget* widget, const QString& name)
+{
+    if (widget->accessibleName() == name) {
+        return;
+    }
+    widget->setAccessibleName(name);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QString indicatorAccessibleName(Colour colour, Picture picture)
@@ -188,10 +203,7 @@ void frmMain::cellChanged(int index, const Cell& cell)
     button->setChecked(cell.pressed);
     button->setEnabled(cell.enabled);
     button->setVisible(cell.visible);
-    const QString name = cellAccessibleName(index, cell.owner);
-    if (button->accessibleName() != name) {
-        button->setAccessibleName(name); // announced to assistive technology
-    }
+    setAnnouncedName(button, cellAccessibleName(index, cell.owner));
 }
 
 void frmMain::captionChanged(Colour colour, const std::string& caption)
@@ -204,7 +216,7 @@ void frmMain::indicatorChanged(Colour colour, Picture picture)
 {
     IndicatorButton* indicator = colour == Colour::Red ? btnRed_ : btnYellow_;
     indicator->setPicture(picture);
-    indicator->setAccessibleName(indicatorAccessibleName(colour, picture));
+    setAnnouncedName(indicator, indicatorAccessibleName(colour, picture));
 }
 
 bool frmMain::focusIndicator(Colour colour)

@@ -143,6 +143,10 @@ TEST_F(MainWindowTest, APersonMovesAndTheComputerAnswersOnTheNextTick)
     EXPECT_EQ(window->btnYellow()->picture(), Picture::yellow);
     EXPECT_EQ(window->btnRed()->picture(), Picture::Gray);
     EXPECT_TRUE(window->btnYellow()->hasFocus());
+    const QImage turn = grabClient();
+    EXPECT_EQ(turn.pixelColor(429 + 33, 331 + 13), kYellowColour) << "yellow's indicator";
+    EXPECT_NE(turn.pixelColor(429 + 3, 331 + 13), kYellowColour) << "plain margins";
+    EXPECT_NE(turn.pixelColor(33, 331 + 13), kRedColour) << "red's indicator is plain";
 
     // The reply comes from the real timer.
     QTRY_COMPARE_WITH_TIMEOUT(window->game().state().CurrentPlayer, Int16{0}, 2000);
