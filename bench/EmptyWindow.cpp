@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <cstring>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {

@@ -12,8 +12,8 @@
 #include <QScreen>
 #include <QThread>
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -87,8 +87,8 @@ int main(int argc, char* argv[])
     for (std::size_t c = 0; c < commands.size(); ++c) {
         const double m = median(times[c]);
         std::printf("%-45s first window after %6.1f ms (median of %d), first / this %.3f\n",
-                    qPrintable(commands[c].join(QLatin1Char(' ')).section(QLatin1Char('/'), -1)),
-                    m, rounds, first / m);
+                    qPrintable(commands[c].join(QLatin1Char(' ')).section(QLatin1Char('/'), -1)), m,
+                    rounds, first / m);
     }
     return 0;
 }

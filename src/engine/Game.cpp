@@ -167,7 +167,7 @@ void Game::finishMove(Int16 index)
 
 void Game::setPlayer(Colour colour, Int16 isComputer, Int16 level)
 {
-    state_.Players[slot(colour)] = PlayerRecord{isComputer, level};
+    state_.Players[colourSlot(colour)] = PlayerRecord{isComputer, level};
 }
 
 void Game::setFieldType(Int16 fieldType)
@@ -206,14 +206,14 @@ void Game::setOwner(int index, Picture owner)
 
 void Game::setIndicator(Colour colour, Picture picture)
 {
-    indicators_[slot(colour)] = picture;
+    indicators_[colourSlot(colour)] = picture;
     toolkit_.indicatorChanged(colour, picture);
 }
 
 void Game::setCaption(Colour colour, std::string caption)
 {
-    captions_[slot(colour)] = std::move(caption);
-    toolkit_.captionChanged(colour, captions_[slot(colour)]);
+    captions_[colourSlot(colour)] = std::move(caption);
+    toolkit_.captionChanged(colour, captions_[colourSlot(colour)]);
 }
 
 void Game::notifyCell(int index)

@@ -72,8 +72,8 @@ public:
     const GameState& state() const { return state_; }
     const Cell& cell(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
     const std::array<Cell, kCellCount>& cells() const { return cells_; }
-    Picture indicator(Colour colour) const { return indicators_[slot(colour)]; }
-    const std::string& caption(Colour colour) const { return captions_[slot(colour)]; }
+    Picture indicator(Colour colour) const { return indicators_[colourSlot(colour)]; }
+    const std::string& caption(Colour colour) const { return captions_[colourSlot(colour)]; }
     Toolkit& toolkit() { return toolkit_; }
 
     // Fast queries for the computer players.
@@ -88,11 +88,10 @@ public:
     // to date move by move.
     Int16 moveValue(Colour colour, int index) const
     {
-        return values_[slot(colour)][static_cast<std::size_t>(index)];
+        return values_[colourSlot(colour)][static_cast<std::size_t>(index)];
     }
 
 private:
-    static std::size_t slot(Colour colour) { return colour == Colour::Red ? 0U : 1U; }
     void setOwner(int index, Picture owner);
     void setIndicator(Colour colour, Picture picture);
     void setCaption(Colour colour, std::string caption);

@@ -143,7 +143,7 @@ void MenuState::chooseLevel(Colour colour, Int16 level)
     for (std::size_t k = 0; k < items.size(); ++k) {
         setChecked(items[k], static_cast<Int16>(k) == level);
     }
-    const PlayerRecord& player = game_.state().Players[colour == Colour::Red ? 0U : 1U];
+    const PlayerRecord& player = game_.state().Players[colourSlot(colour)];
     game_.setPlayer(colour, player.IsComputer, level);
     timerInterval_ = kIntervals.at(static_cast<std::size_t>(level));
     game_.newGame();

@@ -2,17 +2,9 @@
 
 namespace tarnel {
 
-namespace {
-std::size_t slot(Colour colour)
-{
-    return colour == Colour::Red ? 0U : 1U;
-}
-} // namespace
-
 void HeadlessToolkit::cellChanged(int index, const Cell& cell)
 {
     cells.at(static_cast<std::size_t>(index)) = cell;
-    ++cellChanges;
     if (afterCellChanged) {
         afterCellChanged(index, cell);
     }
@@ -20,12 +12,12 @@ void HeadlessToolkit::cellChanged(int index, const Cell& cell)
 
 void HeadlessToolkit::captionChanged(Colour colour, const std::string& caption)
 {
-    captions.at(slot(colour)) = caption;
+    captions.at(colourSlot(colour)) = caption;
 }
 
 void HeadlessToolkit::indicatorChanged(Colour colour, Picture picture)
 {
-    indicators.at(slot(colour)) = picture;
+    indicators.at(colourSlot(colour)) = picture;
 }
 
 bool HeadlessToolkit::focusIndicator(Colour colour)
@@ -33,7 +25,7 @@ bool HeadlessToolkit::focusIndicator(Colour colour)
     if (!focusAvailable) {
         return false;
     }
-    focusedIndicator = static_cast<int>(slot(colour));
+    focusedIndicator = static_cast<int>(colourSlot(colour));
     return true;
 }
 

@@ -41,8 +41,6 @@ public:
     // that some toolkits send when a toggle button is set from code.
     std::function<void(int, const Cell&)> afterCellChanged;
 
-    int cellChanges = 0;
-
 private:
     Lcg24 random_;
 };

@@ -1,6 +1,7 @@
 // Value types shared by the engine, the players and every toolkit.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tarnel {
@@ -14,6 +15,12 @@ enum class Picture : std::uint8_t { Gray, red, yellow, Blue };
 
 // A colour. The numeric values are those of CurrentPlayer: 0 red, 1 yellow.
 enum class Colour : std::int16_t { Red = 0, Yellow = 1 };
+
+// The index of a colour in per-colour arrays: 0 red, 1 yellow.
+constexpr std::size_t colourSlot(Colour colour)
+{
+    return colour == Colour::Red ? 0U : 1U;
+}
 
 constexpr int kColumns = 15;
 constexpr int kRows = 10;

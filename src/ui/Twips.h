@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <qnamespace.h>
 
 namespace tarnel::ui {
 
@@ -15,5 +16,11 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
+
+// A dialog with a fixed border: title bar, system menu and close box, no
+// minimise or maximise box.
+constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                              Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
 
 } // namespace tarnel::ui

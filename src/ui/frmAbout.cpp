@@ -30,10 +30,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 }
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::CustomizeWindowHint)
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Tarnel"));

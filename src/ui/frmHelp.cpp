@@ -48,10 +48,7 @@ constexpr int kLineLeft = 315;
 constexpr int kLineRight = 5565;
 } // namespace
 
-frmHelp::frmHelp(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::CustomizeWindowHint)
+frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Tarnel help"));
