@@ -5,7 +5,9 @@ set -euo pipefail
 
 TARNEL_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-  xvfb xauth fonts-liberation desktop-file-utils appstream valgrind gcovr
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  xvfb xauth openbox x11-utils dbus at-spi2-core python3-pyatspi
+  fonts-liberation desktop-file-utils appstream valgrind gcovr clang-format clang-tidy
 )
 
 tarnel_install_missing() {

@@ -36,7 +36,7 @@ void Algemeen::Main()
 {
     // 1. - 2. The splash, drawn before anything slow happens.
     splash_ = new frmSplash;
-    connect(splash_, &frmSplash::timeUp, this, &Algemeen::handOver);
+    connect(splash_, &frmSplash::done, this, &Algemeen::handOver);
     splash_->show();
     splash_->repaint();
 
@@ -57,6 +57,10 @@ void Algemeen::Main()
 
 void Algemeen::handOver()
 {
+    if (handedOver_) {
+        return;
+    }
+    handedOver_ = true;
     if (splash_) {
         splash_->close(); // deleted from the event loop
     }

@@ -45,6 +45,7 @@ private:
     FieldTables tables_;
     std::unique_ptr<frmMain> mainForm_;
     QPointer<frmSplash> splash_;
+    bool handedOver_ = false;
 };
 
 } // namespace tarnel::ui

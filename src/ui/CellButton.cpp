@@ -2,6 +2,7 @@
 
 #include "Pictures.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -14,6 +15,59 @@ Qt::Key plainArrowKey(const QKeyEvent* event)
     const bool arrow =
         key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
     return arrow && event->modifiers() == Qt::NoModifier ? key : Qt::Key_unknown;
+}
+
+namespace {
+// A board button as a screen reader should meet it: a push button, never
+// checkable or checked (its pressed state means nothing to the game), with
+// one action, Press, which clicks it as the mouse would.
+class CellAccessible : public QAccessibleWidget
+{
+public:
+    explicit CellAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = false;
+        state.checked = false;
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction()) {
+            if (widget()->isEnabled() && widget()->isVisible()) {
+                static_cast<QAbstractButton*>(widget())->click();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface* cellAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(CellButton::staticMetaObject.className()) &&
+        object != nullptr && object->isWidgetType()) {
+        return new CellAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+} // namespace
+
+void installCellAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(cellAccessibleFactory);
+        return true;
+    }();
+    (void)installed;
 }
 
 CellButton::CellButton(QWidget* parent) : QPushButton(parent)

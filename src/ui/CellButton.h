@@ -16,6 +16,12 @@ namespace tarnel::ui {
 // The key of an arrow pressed without modifiers, or Qt::Key_unknown.
 Qt::Key plainArrowKey(const QKeyEvent* event);
 
+// Presents board buttons to assistive technology as plain push buttons
+// whose name carries the cell's state ("Row 1, column 1, free"), instead of
+// check boxes that are "not checked". Call once before the first board
+// button is shown; calling again does nothing.
+void installCellAccessibility();
+
 class CellButton : public QPushButton
 {
     Q_OBJECT

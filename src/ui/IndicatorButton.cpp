@@ -30,16 +30,32 @@ void IndicatorButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+QRect IndicatorButton::pictureRect() const
+{
+    const QRect picture((width() - kPictureWidth) / 2, (height() - kPictureHeight) / 2,
+                        kPictureWidth, kPictureHeight);
+    return picture.intersected(rect());
+}
+
 void IndicatorButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
-    if (picture_ == Picture::Gray) {
-        return;
-    }
     QPainter painter(this);
-    const QRect picture((width() - kPictureWidth) / 2, (height() - kPictureHeight) / 2,
-                        kPictureWidth, kPictureHeight);
-    painter.fillRect(picture.intersected(rect()), pictureColour(picture_));
+    if (picture_ != Picture::Gray) {
+        painter.fillRect(pictureRect(), pictureColour(picture_));
+    }
+    if (hasFocus()) {
+        // The picture hides the style's focus frame, so the focus is marked
+        // by two bars in the plain margins beside it, clear of the colour.
+        const QRect picture = pictureRect();
+        const QColor mark = palette().color(QPalette::Highlight);
+        const int top = 3;
+        const int barHeight = height() - 2 * top;
+        const int gap = 2;
+        painter.fillRect(QRect(picture.left() - gap - kFocusBarWidth, top, kFocusBarWidth, barHeight),
+                         mark);
+        painter.fillRect(QRect(picture.right() + 1 + gap, top, kFocusBarWidth, barHeight), mark);
+    }
 }
 
 } // namespace tarnel::ui

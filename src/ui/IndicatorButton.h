@@ -1,6 +1,7 @@
 // A push button that shows a picture: the turn indicators. The 50 x 45
 // picture stands centred on the button and is clipped at its top and bottom,
-// leaving plain margins left and right. Gray shows the plain button.
+// leaving plain margins left and right. Gray shows the plain button. While
+// the button has the focus, a bar in each margin marks it.
 #pragma once
 
 #include "Types.h"
@@ -21,6 +22,11 @@ public:
 
     static constexpr int kPictureWidth = 50;
     static constexpr int kPictureHeight = 45;
+    // The focus is shown by a bar this wide on each side of the picture.
+    static constexpr int kFocusBarWidth = 2;
+
+    // Where the picture stands on the button, clipped to it.
+    QRect pictureRect() const;
 
 signals:
     // An arrow key was pressed while the indicator had the focus.

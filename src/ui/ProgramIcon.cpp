@@ -13,14 +13,18 @@ QPixmap programPixmap()
 
 QIcon programIcon()
 {
-    const QPixmap icon = programPixmap();
-    QIcon result(icon);
-    // Whole multiples keep the hard edges of the drawing.
-    for (const int factor : {2, 4, 8}) {
-        result.addPixmap(
-            icon.scaled(icon.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    }
-    return result;
+    // Built once: every window shares the one icon and its cached images.
+    static const QIcon icon = [] {
+        const QPixmap pixmap = programPixmap();
+        QIcon result(pixmap);
+        // Whole multiples keep the hard edges of the drawing.
+        for (const int factor : {2, 4, 8}) {
+            result.addPixmap(pixmap.scaled(pixmap.size() * factor, Qt::IgnoreAspectRatio,
+                                           Qt::FastTransformation));
+        }
+        return result;
+    }();
+    return icon;
 }
 
 } // namespace tarnel::ui

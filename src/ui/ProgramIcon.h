@@ -8,7 +8,8 @@ namespace tarnel::ui {
 
 // The icon at its own size.
 QPixmap programPixmap();
-// The icon for windows: its own size and twice that, scaled pixel by pixel.
+// The icon for windows: its own size and 2, 4 and 8 times that, scaled
+// pixel by pixel. Built on the first call; every call returns that icon.
 QIcon programIcon();
 
 } // namespace tarnel::ui

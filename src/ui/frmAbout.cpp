@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "Centring.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
@@ -37,6 +38,9 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     setWindowIcon(programIcon());
     setFixedSize(twips(4590), twips(2460));
     setModal(true);
+    if (owner != nullptr) {
+        keepCentred(this, [owner] { return owner->frameGeometry(); });
+    }
 
     picIcon_ = makeLabel(this, "picIcon", twipsRect(240, 105, 540, 540));
     picIcon_->setPixmap(programPixmap());

@@ -1,6 +1,7 @@
 #include "frmHelp.h"
 
 #include "CellButton.h"
+#include "Centring.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
@@ -55,6 +56,9 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     setWindowIcon(programIcon());
     setFixedSize(twips(6030), twips(3960));
     setModal(true);
+    if (owner != nullptr) {
+        keepCentred(this, [owner] { return owner->frameGeometry(); });
+    }
 
     for (const DrawingButton& drawing : kDrawing) {
         auto* button = new CellButton(this);

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "CellButton.h"
+#include "Centring.h"
 #include "ComputerTurn.h"
 #include "Fonts.h"
 #include "IndicatorButton.h"
@@ -47,12 +48,26 @@ void setAnnouncedName(QWidget* widget, const QString& name)
     }
 }
 
-QString indicatorAccessibleName(Colour colour, Picture picture)
+// "Red to move", followed by the move just made when there is one ("Red to
+// move. Yellow took row 4, column 8."), so that a player who cannot see the
+// board learns the computer's reply where the focus lands. An indicator that
+// is off reads "Red waits".
+QString indicatorAccessibleName(Colour colour, Picture picture, int lastIndex, Picture lastOwner)
 {
+    const bool red = colour == Colour::Red;
     if (picture == Picture::Gray) {
-        return {};
+        return red ? QStringLiteral("Red waits") : QStringLiteral("Yellow waits");
     }
-    return colour == Colour::Red ? QStringLiteral("Red to move") : QStringLiteral("Yellow to move");
+    QString name = red ? QStringLiteral("Red to move.") : QStringLiteral("Yellow to move.");
+    if (lastIndex >= 0) {
+        name += (lastOwner == Picture::red ? QStringLiteral(" Red took row %1, column %2.")
+                                           : QStringLiteral(" Yellow took row %1, column %2."))
+                    .arg(lastIndex / kColumns + 1)
+                    .arg(lastIndex % kColumns + 1);
+    } else {
+        name.chop(1);
+    }
+    return name;
 }
 
 } // namespace
@@ -63,6 +78,7 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
       game_(*this, tables), menus_(game_)
 {
     setObjectName(QStringLiteral("frmMain"));
+    installCellAccessibility();
     setWindowTitle(QStringLiteral("Tarnel"));
     setWindowIcon(programIcon());
 
@@ -103,6 +119,7 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
 
     menuBar()->setNativeMenuBar(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    keepCentred(this, [this] { return screenArea(this); });
 }
 
 frmMain::~frmMain() = default;
@@ -166,29 +183,16 @@ void frmMain::load()
     menus_.load();
     game_.Load();
     syncMenus();
+    // The keyboard starts where the tab order does: on the first cell.
+    returnFocusToBoard();
 }
 
 void frmMain::centreOnScreen()
 {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) {
-        return;
-    }
+    // Again when shown and when the window manager adds its frame: see
+    // keepCentred.
     adjustSize();
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + area.width() / 2 - outer.width() / 2,
-         area.y() + area.height() / 2 - outer.height() / 2);
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!centredOnShow_) {
-        // The frame's size is known only once the window is on screen.
-        centredOnShow_ = true;
-        centreOnScreen();
-    }
+    centreOn(this, screenArea(this));
 }
 
 void frmMain::onTimerTick()
@@ -199,6 +203,13 @@ void frmMain::onTimerTick()
 void frmMain::cellChanged(int index, const Cell& cell)
 {
     CellButton* button = Knop(index);
+    const bool taken = cell.owner == Picture::red || cell.owner == Picture::yellow;
+    if (taken && button->owner() == Picture::Gray) {
+        lastMoveIndex_ = index;
+        lastMoveOwner_ = cell.owner;
+    } else if (!taken && index == lastMoveIndex_) {
+        lastMoveIndex_ = -1; // a new field
+    }
     button->setOwner(cell.owner);
     button->setChecked(cell.pressed);
     button->setEnabled(cell.enabled);
@@ -216,7 +227,8 @@ void frmMain::indicatorChanged(Colour colour, Picture picture)
 {
     IndicatorButton* indicator = colour == Colour::Red ? btnRed_ : btnYellow_;
     indicator->setPicture(picture);
-    setAnnouncedName(indicator, indicatorAccessibleName(colour, picture));
+    setAnnouncedName(indicator,
+                     indicatorAccessibleName(colour, picture, lastMoveIndex_, lastMoveOwner_));
 }
 
 bool frmMain::focusIndicator(Colour colour)
@@ -232,6 +244,7 @@ void frmMain::showMessage(const std::string& text)
     QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
                     QString::fromStdString(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    keepCentred(&box, [this] { return frameGeometry(); });
     box.exec();
 }
 

@@ -74,12 +74,8 @@ public:
     std::function<void(QWidget*)> openHelp;
     std::function<void(QWidget*)> openAbout;
 
-public slots:
     // One tick of Timer: the computer's turn.
     void onTimerTick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createBoard(QWidget* client);
@@ -106,8 +102,10 @@ private:
     QTimer* timer_ = nullptr;
     std::array<QAction*, kMenuItemCount> actions_{};
     std::array<QMenu*, kMenuItemCount> menuWidgets_{};
-    bool centredOnShow_ = false;
     int lastFocusedCell_ = 0;
+    // The cell taken last in this game, and by whom; -1 before the first.
+    int lastMoveIndex_ = -1;
+    Picture lastMoveOwner_ = Picture::Gray;
 };
 
 } // namespace tarnel::ui

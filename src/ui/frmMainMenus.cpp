@@ -74,6 +74,9 @@ void frmMain::createMenus()
 
     for (const Entry& entry : kMenuTree) {
         QMenu* parent = entry.depth > 0 ? open[static_cast<std::size_t>(entry.depth - 1)] : nullptr;
+        if (parent == nullptr && entry.kind != Kind::Menu) {
+            continue; // only menus stand on the bar itself
+        }
         const QString caption = QString::fromLatin1(entry.caption);
         switch (entry.kind) {
         case Kind::Menu: {

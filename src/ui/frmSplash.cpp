@@ -24,6 +24,9 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     fraMainFrame_->setObjectName(QStringLiteral("fraMainFrame"));
     fraMainFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     fraMainFrame_->setGeometry(twipsRect(45, -15, 6180, 3510));
+    // The frame stands one pixel above the window's top edge; its border is
+    // drawn one pixel lower so that all of it shows.
+    fraMainFrame_->setFrameRect(fraMainFrame_->rect().adjusted(0, 1, 0, 0));
 
     picLogo_ = new QLabel(fraMainFrame_);
     picLogo_->setObjectName(QStringLiteral("picLogo"));
@@ -49,12 +52,29 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     timer_->setObjectName(QStringLiteral("Timer"));
     timer_->setSingleShot(true);
     timer_->setInterval(kShowMs);
-    connect(timer_, &QTimer::timeout, this, &frmSplash::timeUp);
+    connect(timer_, &QTimer::timeout, this, &frmSplash::finish);
     timer_->start();
 
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->geometry();
         move(area.center() - rect().center());
+    }
+}
+
+void frmSplash::closeEvent(QCloseEvent* event)
+{
+    // A close request (from the window manager, say) ends the wait at once:
+    // the main window must not wait for a timer that is gone.
+    QWidget::closeEvent(event);
+    finish();
+}
+
+void frmSplash::finish()
+{
+    if (!done_) {
+        done_ = true;
+        timer_->stop();
+        emit done();
     }
 }
 

@@ -1,6 +1,7 @@
 // The splash window shown while the program starts: no title bar, no task
 // bar entry, centred on the screen. Its timer fires once, 2000 ms after the
-// window was created, and then timeUp() is emitted.
+// window was created. done() is emitted once: when the time is up, or as
+// soon as the window is closed, whichever comes first.
 #pragma once
 
 #include <QWidget>
@@ -27,14 +28,21 @@ public:
     QTimer* Timer() const { return timer_; }
 
 signals:
-    void timeUp();
+    void done();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void finish();
+
+
     QFrame* fraMainFrame_ = nullptr;
     QLabel* picLogo_ = nullptr;
     QLabel* lblWelcome_ = nullptr;
     QLabel* lblProductName_ = nullptr;
     QTimer* timer_ = nullptr;
+    bool done_ = false;
 };
 
 } // namespace tarnel::ui

@@ -34,24 +34,30 @@ protected:
 
 TEST_F(AccessTest, CellsIndicatorsAndScoresHaveNamesThatFollowTheGame)
 {
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(window->Knop(0));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->role(), QAccessible::Button) << "a button, not a check box";
+    EXPECT_FALSE(cell->state().checkable);
     EXPECT_EQ(accessibleName(window->Knop(0)), "Row 1, column 1, free");
     EXPECT_EQ(accessibleName(window->Knop(149)), "Row 10, column 15, free");
     EXPECT_EQ(accessibleName(window->btnRed()), "Red to move");
-    EXPECT_EQ(accessibleName(window->btnYellow()), "");
+    EXPECT_EQ(accessibleName(window->btnYellow()), "Yellow waits");
 
-    clickCell(37);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(accessibleName(window->Knop(0)), "Row 1, column 1, red") << "Press takes the cell";
     clickCell(38);
-    EXPECT_EQ(accessibleName(window->Knop(37)), "Row 3, column 8, red");
     EXPECT_EQ(accessibleName(window->Knop(38)), "Row 3, column 9, yellow");
     EXPECT_EQ(accessibleName(window->btnRedPoints()), "Red has 1 point");
-    clickCell(52);
-    EXPECT_EQ(accessibleName(window->btnYellow()), "Yellow to move");
-    EXPECT_EQ(accessibleName(window->btnRed()), "");
+    EXPECT_EQ(accessibleName(window->btnRed()), "Red to move. Yellow took row 3, column 9.");
+    clickCell(1);
+    EXPECT_EQ(accessibleName(window->btnYellow()), "Yellow to move. Red took row 1, column 2.");
+    EXPECT_EQ(accessibleName(window->btnRed()), "Red waits");
     EXPECT_EQ(accessibleName(window->btnRedPoints()), "Red has 6 points");
 
     // A new field: everything free again; out-of-play cells are hidden.
     choose(mnuEasy);
-    EXPECT_EQ(accessibleName(window->Knop(37)), "Row 3, column 8, free");
+    EXPECT_EQ(accessibleName(window->Knop(0)), "Row 1, column 1, free");
+    EXPECT_EQ(accessibleName(window->btnRed()), "Red to move") << "no move in this game yet";
     QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(window->Knop(32));
     ASSERT_NE(hidden, nullptr);
     EXPECT_TRUE(hidden->state().invisible);
@@ -60,10 +66,24 @@ TEST_F(AccessTest, CellsIndicatorsAndScoresHaveNamesThatFollowTheGame)
 TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)
 {
     choose(mnuStandard);
-    window->Knop(0)->setFocus();
+    EXPECT_EQ(focused(), window->Knop(0)) << "the keyboard starts on the first cell";
     key(Qt::Key_Space); // red takes 0
     EXPECT_EQ(window->game().cell(0).owner, Picture::red);
     EXPECT_EQ(focused(), window->btnYellow());
+    // The focus shows beside the indicator's colour, which stays whole.
+    const QImage marked = window->btnYellow()->grab().toImage();
+    const QRect picture = window->btnYellow()->pictureRect();
+    const qreal scale = marked.devicePixelRatio();
+    const QColor highlight = window->btnYellow()->palette().color(QPalette::Highlight);
+    EXPECT_EQ(marked.pixelColor(qRound((picture.left() - 3) * scale), qRound(13 * scale)), highlight);
+    EXPECT_EQ(marked.pixelColor(qRound((picture.right() + 4) * scale), qRound(13 * scale)),
+              highlight);
+    for (int x = picture.left(); x <= picture.right(); x += 7) {
+        for (int y = 0; y < picture.height(); y += 5) {
+            ASSERT_EQ(marked.pixelColor(qFloor((x + 0.5) * scale), qFloor((y + 0.5) * scale)),
+                      QColor(0xFF, 0xFF, 0x00));
+        }
+    }
 
     key(Qt::Key_Up); // back to the board: the next free cell after 0
     EXPECT_EQ(focused(), window->Knop(1));

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The code stays formatted by the committed .clang-format and clean of the
+# .clang-tidy checks on our sources. Needs a configured build folder for its
+# compile commands (default build/dev).
+#
+#   scripts/lint.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/dev}
+
+mapfile -t cpp < <(git ls-files '*.cpp' '*.h')
+clang-format --dry-run -Werror "${cpp[@]}"
+echo "clang-format: ${#cpp[@]} files formatted"
+
+mapfile -t sources < <(git ls-files 'src/*.cpp')
+printf '%s\n' "${sources[@]}" |
+  xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet --warnings-as-errors='*' 2>/dev/null
+echo "clang-tidy: ${#sources[@]} sources clean"

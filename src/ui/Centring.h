@@ -1,0 +1,29 @@
+// Centring a top-level window on the screen or on its owner by its outer
+// size, frame and title bar included.
+//
+// A window manager puts its frame round a window only after the window has
+// been shown, so a window centred by its inner size alone would stand half
+// a title bar too low. The helper centres the window when it is shown and
+// again whenever its outer size changes, which is when the frame arrives.
+// It leaves a window that the person has moved alone: moves that do not
+// change the outer size are not answered.
+#pragma once
+
+#include <QRect>
+#include <functional>
+
+class QWidget;
+
+namespace tarnel::ui {
+
+// Keeps `window` centred on the rectangle `reference` returns, in global
+// coordinates. The helper lives as long as the window.
+void keepCentred(QWidget* window, std::function<QRect()> reference);
+
+// The screen of `window`, for keepCentred.
+QRect screenArea(const QWidget* window);
+
+// Centres `window` on `reference` by its outer size at once.
+void centreOn(QWidget* window, const QRect& reference);
+
+} // namespace tarnel::ui

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs a command on a desktop of its own: an Xvfb server of 1280 x 1024, the
+# openbox window manager, a D-Bus session bus and the accessibility bus.
+# The command's exit status is the script's.
+#
+#   session.sh [--no-wm] COMMAND [ARGS...]
+set -euo pipefail
+
+with_wm=1
+if [[ ${1:-} == --no-wm ]]; then
+  with_wm=0
+  shift
+fi
+
+if [[ -z ${TARNEL_IN_SESSION_BUS:-} ]]; then
+  # Everything below runs inside a private session bus, which ends with it.
+  export TARNEL_IN_SESSION_BUS=1
+  if ((with_wm)); then
+    exec dbus-run-session -- "$0" "$@"
+  fi
+  exec dbus-run-session -- "$0" --no-wm "$@"
+fi
+
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+xvfb=$!
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  kill "$xvfb" 2>/dev/null || true
+  rm -f "$displayfile"
+}
+trap cleanup EXIT
+
+for _ in $(seq 100); do
+  [[ -s $displayfile ]] && break
+  sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$displayfile")"
+export QT_QPA_PLATFORM=xcb
+
+# The accessibility bus, and Qt's bridge to it switched on.
+if [[ -x /usr/libexec/at-spi-bus-launcher ]]; then
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  pids+=($!)
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
+
+if ((with_wm)); then
+  openbox --sm-disable &
+  pids+=($!)
+  # Ready once it has claimed the screen.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+fi
+
+status=0
+"$@" || status=$?
+exit "$status"
