@@ -8,10 +8,14 @@
 //   tarnel_uibench growth GAMES    resident size after 10 and after GAMES
 //                                  whole CvC games
 //   tarnel_uibench session MOVES   a short CvC session (for valgrind)
+//   tarnel_uibench openings COUNT  resident size before and after COUNT
+//                                  openings of the about and help windows
 //
 // Result boxes are answered at once.
 #include "CellButton.h"
 #include "FieldTables.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -21,6 +25,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -28,6 +33,8 @@
 namespace {
 
 using tarnel::MenuItem;
+using tarnel::ui::frmAbout;
+using tarnel::ui::frmHelp;
 using tarnel::ui::frmMain;
 
 // Closes every result box as soon as its event loop runs.
@@ -172,6 +179,35 @@ int playGames(frmMain& window, long games, long reportAfter)
     return 0;
 }
 
+// Opens the about and help windows `count` times in turn, each closed as
+// soon as it shows, and prints how the resident size moved after the first
+// ten openings (which fill Qt's caches).
+int openings(frmMain& window, long count)
+{
+    constexpr long kWarmUp = 10;
+    long before = -1;
+    for (long i = 0; i < count + kWarmUp; ++i) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+        if (i % 2 == 0) {
+            frmAbout::showModal(&window);
+        } else {
+            frmHelp::showModal(&window);
+        }
+        QApplication::processEvents();
+        if (i + 1 == kWarmUp) {
+            before = residentKiB();
+        }
+    }
+    const long after = residentKiB();
+    std::printf("resident after %ld openings: %ld KiB; after %ld more: %ld KiB; growth %ld KiB\n",
+                kWarmUp, before, count, after, after - before);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -183,7 +219,7 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tarnel"));
     const std::string what = argc > 1 ? argv[1] : "";
-    const long number = argc > 2 ? std::stol(argv[2]) : 0;
+    const long number = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 0; // 0 when not a number
 
     tarnel::FieldTables tables;
     tables.buildAll();
@@ -204,7 +240,10 @@ int main(int argc, char* argv[])
     if (what == "session" && number > 0) {
         return playGames(window, number, 0);
     }
-    std::fprintf(stderr,
-                 "usage: tarnel_uibench pace INTERVAL | movecost | growth GAMES | session GAMES\n");
+    if (what == "openings" && number > 0) {
+        return openings(window, number);
+    }
+    std::fprintf(stderr, "usage: tarnel_uibench pace INTERVAL | movecost | growth GAMES | "
+                         "session GAMES | openings COUNT\n");
     return 2;
 }

@@ -11,6 +11,6 @@ games=${2:-3}
 QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 \
   --leak-check=full --errors-for-leak-kinds=definite --show-leak-kinds=definite \
   "$build/bench/tarnel_uibench" session "$games" 2>&1 |
-  grep -E '^==[0-9]+== (ERROR SUMMARY|    definitely lost|Invalid|  at|   by)' || true
+  grep -E '^==[0-9]+==( ERROR SUMMARY|    definitely lost| Invalid|    at |    by )' || true
 # The exit status is valgrind's own.
 exit "${PIPESTATUS[0]}"

@@ -6,7 +6,7 @@ set -euo pipefail
 TARNEL_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  xvfb xauth openbox x11-utils dbus at-spi2-core python3-pyatspi
+  xvfb xauth openbox x11-utils xdotool wmctrl dbus at-spi2-core python3-pyatspi
   fonts-liberation desktop-file-utils appstream valgrind gcovr clang-format clang-tidy
 )
 

@@ -6,7 +6,4 @@ source scripts/deps.sh
 
 cmake --preset dev
 cmake --build --preset dev
-if [[ -x build/dev/src/ui/tarnel ]]; then
-  exec build/dev/src/ui/tarnel "$@"
-fi
-echo "Tarnel's engine is built and tested headless; the game window is not there yet."
+exec build/dev/src/ui/tarnel "$@"

@@ -53,8 +53,8 @@ public:
 
 QAccessibleInterface* cellAccessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String(CellButton::staticMetaObject.className()) &&
-        object != nullptr && object->isWidgetType()) {
+    if (className == QLatin1String(CellButton::staticMetaObject.className()) && object != nullptr &&
+        object->isWidgetType()) {
         return new CellAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;

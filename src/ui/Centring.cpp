@@ -1,8 +1,11 @@
 #include "Centring.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace tarnel::ui {
 
@@ -14,6 +17,18 @@ public:
         : QObject(window), window_(window), reference_(std::move(reference))
     {
         window->installEventFilter(this);
+        // Some window managers frame a window where it stands, without
+        // moving it, and so without an event: the frame is looked for a
+        // short while after the window is shown.
+        watch_.setInterval(kWatchIntervalMs);
+        connect(&watch_, &QTimer::timeout, this, [this] {
+            if (sizeChanged()) {
+                centre();
+            }
+            if (framed() || watched_.elapsed() > kWatchForMs) {
+                watch_.stop();
+            }
+        });
     }
 
 protected:
@@ -25,10 +40,15 @@ protected:
         switch (event->type()) {
         case QEvent::Show:
             centre();
+            // The platform may still apply an older position as it maps the
+            // window: the watch centres once more in any case.
+            centredSize_ = QSize();
+            watched_.start();
+            watch_.start();
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            if (window_->isVisible() && window_->frameGeometry().size() != centredSize_) {
+            if (window_->isVisible() && sizeChanged()) {
                 centre();
             }
             break;
@@ -39,15 +59,23 @@ protected:
     }
 
 private:
+    static constexpr int kWatchIntervalMs = 20;
+    static constexpr int kWatchForMs = 2000;
+
+    bool framed() const { return outerGeometry(window_).size() != window_->size(); }
+    bool sizeChanged() const { return outerGeometry(window_).size() != centredSize_; }
+
     void centre()
     {
-        centredSize_ = window_->frameGeometry().size();
+        centredSize_ = outerGeometry(window_).size();
         centreOn(window_, reference_());
     }
 
     QWidget* window_;
     std::function<QRect()> reference_;
     QSize centredSize_;
+    QTimer watch_;
+    QElapsedTimer watched_;
 };
 } // namespace
 
@@ -62,16 +90,32 @@ QRect screenArea(const QWidget* window)
     return screen != nullptr ? screen->geometry() : QRect();
 }
 
+QRect outerGeometry(const QWidget* window)
+{
+    // QWidget::frameGeometry() learns of a frame only when the window next
+    // moves or resizes; the platform window knows it as soon as it is there.
+    if (const QWindow* handle = window->windowHandle(); handle != nullptr && handle->handle()) {
+        return handle->frameGeometry();
+    }
+    return window->frameGeometry();
+}
+
 void centreOn(QWidget* window, const QRect& reference)
 {
     if (!reference.isValid()) {
         return;
     }
-    const QSize outer = window->frameGeometry().size();
-    // QWidget::move() places a window's frame, so the outer size is used on
-    // both sides.
-    window->move(reference.x() + (reference.width() - outer.width()) / 2,
-                 reference.y() + (reference.height() - outer.height()) / 2);
+    const QSize outer = outerGeometry(window).size();
+    const QPoint corner(reference.x() + (reference.width() - outer.width()) / 2,
+                        reference.y() + (reference.height() - outer.height()) / 2);
+    if (QWindow* handle = window->windowHandle(); handle != nullptr && handle->handle()) {
+        // The inner position, from the frame as it is known now: the same
+        // whichever way the window system reads positions.
+        const QMargins frame = handle->frameMargins();
+        handle->setPosition(corner + QPoint(frame.left(), frame.top()));
+    } else {
+        window->move(corner); // before the window exists, move() places its frame
+    }
 }
 
 } // namespace tarnel::ui

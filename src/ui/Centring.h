@@ -23,6 +23,10 @@ void keepCentred(QWidget* window, std::function<QRect()> reference);
 // The screen of `window`, for keepCentred.
 QRect screenArea(const QWidget* window);
 
+// The window's frame in global coordinates, as the window system knows it
+// now (its inner geometry while it has no frame).
+QRect outerGeometry(const QWidget* window);
+
 // Centres `window` on `reference` by its outer size at once.
 void centreOn(QWidget* window, const QRect& reference);
 

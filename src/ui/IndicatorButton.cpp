@@ -52,8 +52,8 @@ void IndicatorButton::paintEvent(QPaintEvent* event)
         const int top = 3;
         const int barHeight = height() - 2 * top;
         const int gap = 2;
-        painter.fillRect(QRect(picture.left() - gap - kFocusBarWidth, top, kFocusBarWidth, barHeight),
-                         mark);
+        painter.fillRect(
+            QRect(picture.left() - gap - kFocusBarWidth, top, kFocusBarWidth, barHeight), mark);
         painter.fillRect(QRect(picture.right() + 1 + gap, top, kFocusBarWidth, barHeight), mark);
     }
 }

@@ -244,7 +244,7 @@ void frmMain::showMessage(const std::string& text)
     QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
                     QString::fromStdString(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
-    keepCentred(&box, [this] { return frameGeometry(); });
+    keepCentred(&box, [this] { return outerGeometry(this); });
     box.exec();
 }
 

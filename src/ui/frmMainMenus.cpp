@@ -74,37 +74,32 @@ void frmMain::createMenus()
 
     for (const Entry& entry : kMenuTree) {
         QMenu* parent = entry.depth > 0 ? open[static_cast<std::size_t>(entry.depth - 1)] : nullptr;
-        if (parent == nullptr && entry.kind != Kind::Menu) {
-            continue; // only menus stand on the bar itself
-        }
         const QString caption = QString::fromLatin1(entry.caption);
-        switch (entry.kind) {
-        case Kind::Menu: {
+        if (entry.kind == Kind::Menu) {
             QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
             menu->setObjectName(QLatin1String(entry.name));
             menu->menuAction()->setObjectName(QLatin1String(entry.name));
             open[static_cast<std::size_t>(entry.depth)] = menu;
             menuWidgets_[slot(entry.item)] = menu;
             actions_[slot(entry.item)] = menu->menuAction();
-            break;
+            continue;
         }
-        case Kind::Separator:
+        if (parent == nullptr) {
+            continue; // only menus stand on the bar itself
+        }
+        if (entry.kind == Kind::Separator) {
             parent->addSeparator()->setObjectName(QLatin1String(entry.name));
-            break;
-        case Kind::Action:
-        case Kind::Check: {
-            QAction* action = parent->addAction(caption);
-            action->setObjectName(QLatin1String(entry.name));
-            if (entry.kind == Kind::Check) {
-                action->setCheckable(true);
-                groups[static_cast<std::size_t>(entry.group)]->addAction(action);
-            }
-            const MenuItem item = entry.item;
-            connect(action, &QAction::triggered, this, [this, item] { onMenuChosen(item); });
-            actions_[slot(entry.item)] = action;
-            break;
+            continue;
         }
+        QAction* action = parent->addAction(caption);
+        action->setObjectName(QLatin1String(entry.name));
+        if (entry.kind == Kind::Check) {
+            action->setCheckable(true);
+            groups[static_cast<std::size_t>(entry.group)]->addAction(action);
         }
+        const MenuItem item = entry.item;
+        connect(action, &QAction::triggered, this, [this, item] { onMenuChosen(item); });
+        actions_[slot(entry.item)] = action;
     }
     // Bound explicitly: the platform's standard Ctrl+X would be Cut.
     actions_[slot(mnuNewGame)]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));

@@ -36,7 +36,6 @@ protected:
 private:
     void finish();
 
-
     QFrame* fraMainFrame_ = nullptr;
     QLabel* picLogo_ = nullptr;
     QLabel* lblWelcome_ = nullptr;

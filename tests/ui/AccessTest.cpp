@@ -75,7 +75,8 @@ TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)
     const QRect picture = window->btnYellow()->pictureRect();
     const qreal scale = marked.devicePixelRatio();
     const QColor highlight = window->btnYellow()->palette().color(QPalette::Highlight);
-    EXPECT_EQ(marked.pixelColor(qRound((picture.left() - 3) * scale), qRound(13 * scale)), highlight);
+    EXPECT_EQ(marked.pixelColor(qRound((picture.left() - 3) * scale), qRound(13 * scale)),
+              highlight);
     EXPECT_EQ(marked.pixelColor(qRound((picture.right() + 4) * scale), qRound(13 * scale)),
               highlight);
     for (int x = picture.left(); x <= picture.right(); x += 7) {

@@ -1,4 +1,5 @@
 // The about and help windows, opened from the Help menu.
+#include "ProgramIcon.h"
 #include "UiFixture.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
@@ -54,6 +55,9 @@ TEST_F(HelpWindowsTest, AboutShowsTitleAndVersionEveryTimeAndClosesOnEnterAndEsc
             EXPECT_TRUE(about->cmdOK()->isDefault());
             EXPECT_EQ(about->focusWidget(), about->cmdOK());
             EXPECT_EQ(about->picIcon()->geometry(), QRect(16, 7, 36, 36));
+            // One icon for every window, built once: a fresh copy per
+            // opening would fill Qt's image cache.
+            EXPECT_EQ(about->windowIcon().cacheKey(), programIcon().cacheKey());
             // The etched separator: grey over white.
             const QImage image = about->grab().toImage();
             EXPECT_EQ(image.pixelColor(150, 113), QColor(0x80, 0x80, 0x80));
@@ -101,7 +105,7 @@ TEST_F(HelpWindowsTest, TheGameGoesOnUnderTheHelpWindow)
     // Human vs computer: the computer's reply comes while the help is open.
     clickCell(0);
     openAndInspect<frmHelp>(MenuItem::mnuHelpContents, [&](frmHelp* help) {
-        QTRY_COMPARE_WITH_TIMEOUT(window->game().state().CurrentPlayer, Int16{0}, 2000);
+        EXPECT_TRUE(eventually([&] { return window->game().state().CurrentPlayer == 0; }, 2000));
         help->OKButton()->click();
     });
     EXPECT_EQ(countOwner(Picture::yellow), 1);

@@ -1,5 +1,6 @@
 // The main window: its geometry, its looks and a person's and the
 // computer's moves through the real widgets.
+#include "Centring.h"
 #include "Pictures.h"
 #include "UiFixture.h"
 
@@ -47,8 +48,10 @@ TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
 TEST_F(MainWindowTest, IsCentredOnTheScreen)
 {
     const QPoint screenCentre = window->screen()->geometry().center();
-    const QPoint windowCentre = window->frameGeometry().center();
-    EXPECT_LE((screenCentre - windowCentre).manhattanLength(), 2);
+    // The frame as the platform has it (QWidget learns of it late).
+    EXPECT_TRUE(eventually([&] {
+        return (screenCentre - outerGeometry(window.get()).center()).manhattanLength() <= 2;
+    }));
 }
 
 TEST_F(MainWindowTest, TabOrderRunsOverTheBoardThenTheStatusRow)
@@ -149,7 +152,7 @@ TEST_F(MainWindowTest, APersonMovesAndTheComputerAnswersOnTheNextTick)
     EXPECT_NE(turn.pixelColor(33, 331 + 13), kRedColour) << "red's indicator is plain";
 
     // The reply comes from the real timer.
-    QTRY_COMPARE_WITH_TIMEOUT(window->game().state().CurrentPlayer, Int16{0}, 2000);
+    EXPECT_TRUE(eventually([&] { return window->game().state().CurrentPlayer == Int16{0}; }, 2000));
     EXPECT_EQ(window->btnYellowPoints()->text(), "Yellow has 1 point");
     EXPECT_EQ(countOwner(Picture::yellow), 1);
     EXPECT_TRUE(window->btnRed()->hasFocus());

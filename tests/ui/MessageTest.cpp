@@ -118,8 +118,8 @@ TEST_F(MessageTest, AGameEndedByATickMakesNoMoveWhileTheResultIsOpen)
         }
         EXPECT_TRUE(window->game().BordVol());
     };
-    QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), std::size_t{1}, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(window->game().freeCount(), kCellCount, 5000);
+    EXPECT_TRUE(eventually([&] { return answerer.seen.size() == std::size_t{1}; }, 5000));
+    EXPECT_TRUE(eventually([&] { return window->game().freeCount() == kCellCount; }, 5000));
     EXPECT_EQ(ticksWhileOpen, 5);
     EXPECT_EQ(window->game().state().CurrentPlayer, 0);
     EXPECT_EQ(countOwner(Picture::red) + countOwner(Picture::yellow), 0);
@@ -161,7 +161,7 @@ TEST_F(MessageTest, ComputerVsComputerPlaysGameAfterGame)
     choose(mnuCompRedIdiot);
     choose(mnuImpossible);
     BoxAnswerer answerer;
-    QTRY_VERIFY_WITH_TIMEOUT(answerer.seen.size() >= 2, 20000);
+    EXPECT_TRUE(eventually([&] { return answerer.seen.size() >= 2; }, 20000));
     for (const SeenBox& box : answerer.seen) {
         EXPECT_TRUE(box.text.startsWith("G A M E  O V E R"));
     }

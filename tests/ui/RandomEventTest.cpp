@@ -16,7 +16,7 @@
 
 namespace tarnel::ui::testing {
 
-long randomEventCount = 100000;
+extern long randomEventCount;
 
 namespace {
 
@@ -183,8 +183,7 @@ private:
 
 long eventCount()
 {
-    const QByteArray fromEnvironment = qgetenv("TARNEL_RANDOM_EVENTS");
-    return fromEnvironment.isEmpty() ? randomEventCount : fromEnvironment.toLong();
+    return randomEventCount; // checked by the test runner's main
 }
 
 using RandomEventTest = WindowFixture;

@@ -38,7 +38,7 @@ TEST(Startup, TheSplashHandsOverToTheLoadedMainWindow)
     // Running: after two seconds the splash is gone and the main window up.
     QTest::qWait(1500);
     EXPECT_FALSE(main->isVisible()) << "not before the splash's time is up";
-    QTRY_VERIFY_WITH_TIMEOUT(main->isVisible(), 3000);
+    EXPECT_TRUE(eventually([&] { return main->isVisible(); }, 3000));
     EXPECT_EQ(startUp.splash(), nullptr);
     EXPECT_EQ(main->game().freeCount(), 136) << "no move was made meanwhile";
     EXPECT_EQ(main->game().state().CurrentPlayer, 0);
@@ -63,6 +63,10 @@ TEST(Startup, TheSplashShowsItsControlsInPlace)
     EXPECT_TRUE(family == "Times New Roman" || family == "Liberation Serif")
         << family.toStdString();
     EXPECT_EQ(splash.geometry().center(), splash.screen()->geometry().center());
+    // The frame's whole border shows, its top line too.
+    const QImage image = splash.grab().toImage();
+    EXPECT_NE(image.pixelColor(200, 0), splash.palette().color(QPalette::Window));
+    EXPECT_EQ(image.pixelColor(200, 0), image.pixelColor(3, 100)) << "top as dark as the left";
 }
 
 class CloseTest : public WindowFixture

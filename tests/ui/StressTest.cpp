@@ -92,7 +92,7 @@ TEST_F(StressTest, ClicksAndMenusDuringFastComputerGames)
     choose(mnuCompRedIdiot);
     choose(mnuCompYellowIdiot);
     choose(mnuImpossible);
-    QTRY_VERIFY_WITH_TIMEOUT(answerer.seen.size() >= 2, 60000);
+    EXPECT_TRUE(eventually([&] { return answerer.seen.size() >= 2; }, 60000));
     clicker.stop();
     window->Timer()->stop();
     EXPECT_TRUE(failure.empty()) << failure;

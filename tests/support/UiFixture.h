@@ -17,6 +17,11 @@
 
 namespace tarnel::ui::testing {
 
+// Runs the event loop until `condition` holds; false when it still does not
+// after `timeoutMs`. Use it as EXPECT_TRUE(eventually(...)): Qt Test's QTRY
+// macros report their failures to Qt Test, which GoogleTest never hears of.
+bool eventually(const std::function<bool()>& condition, int timeoutMs = 3000);
+
 // What a message box showed before it was answered.
 struct SeenBox
 {

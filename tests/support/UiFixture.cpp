@@ -5,6 +5,11 @@
 
 namespace tarnel::ui::testing {
 
+bool eventually(const std::function<bool()>& condition, int timeoutMs)
+{
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
 BoxAnswerer::BoxAnswerer(int delayMs) : delayMs_(delayMs)
 {
     connect(&poller_, &QTimer::timeout, this, &BoxAnswerer::poll);

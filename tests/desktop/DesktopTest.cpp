@@ -1,0 +1,173 @@
+// On a real desktop: an X server with the openbox window manager, started by
+// session.sh. Windows must be centred by their frames, and real key presses
+// (XTEST, sent by xdotool) must reach the window that ought to have them.
+#include "Centring.h"
+#include "UiFixture.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+namespace tarnel::ui::testing {
+namespace {
+
+using enum MenuItem;
+
+// Presses keys on the X server, as a person at the keyboard would.
+void pressKeys(const QStringList& keys)
+{
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"),
+                                QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
+                                            QStringLiteral("40")} +
+                                    keys),
+              0);
+}
+
+bool framed(const QWidget* window)
+{
+    return outerGeometry(window).size() != window->size();
+}
+
+// Centre on centre within two pixels each way.
+bool centredOn(const QRect& window, const QRect& reference)
+{
+    const QPointF offset = QRectF(window).center() - QRectF(reference).center();
+    return std::abs(offset.x()) <= 2 && std::abs(offset.y()) <= 2;
+}
+
+class DesktopTest : public WindowFixture
+{
+protected:
+    DesktopTest()
+    {
+        window->Timer()->stop(); // the game waits for the keys below
+        window->openHelp = &frmHelp::showModal;
+        window->openAbout = &frmAbout::showModal;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_TRUE(eventually([this] { return framed(window.get()); }, 5000));
+    }
+
+    // Runs `open`, which shows a modal window and returns once it has been
+    // closed. Once the window manager has framed and activated the modal
+    // window, `inspect` runs on it and must close it.
+    void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect)
+    {
+        bool inspected = false;
+        QElapsedTimer clock;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (inspected || modal == nullptr) {
+                return;
+            }
+            if (!framed(modal) || !modal->isActiveWindow()) {
+                if (clock.elapsed() > 10000) {
+                    ADD_FAILURE() << "no frame or no focus: " << modal->metaObject()->className();
+                    modal->close();
+                }
+                return;
+            }
+            inspected = true;
+            poll.stop();
+            inspect(modal);
+        });
+        clock.start();
+        poll.start(20);
+        open();
+        EXPECT_TRUE(inspected);
+    }
+
+    // Inside a modal window: it stands centred on the main window's frame,
+    // and a real Escape key closes it.
+    void expectCentredThenEscape(QWidget* modal)
+    {
+        EXPECT_TRUE(eventually([&] {
+            return centredOn(outerGeometry(modal), outerGeometry(window.get()));
+        })) << modal->metaObject()->className()
+            << " at " << outerGeometry(modal).x() << "," << outerGeometry(modal).y() << " "
+            << outerGeometry(modal).width() << "x" << outerGeometry(modal).height() << " over "
+            << outerGeometry(window.get()).x() << "," << outerGeometry(window.get()).y();
+        pressKeys({QStringLiteral("Escape")});
+    }
+
+    // After a modal window has closed, a real Tab moves the main window's
+    // focus along.
+    void expectKeyboardBack()
+    {
+        EXPECT_TRUE(eventually([this] { return window->isActiveWindow(); }));
+        QWidget* before = QApplication::focusWidget();
+        pressKeys({QStringLiteral("Tab")});
+        EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() != before; }));
+        EXPECT_EQ(QApplication::focusWidget()->window(), window.get());
+    }
+};
+
+TEST_F(DesktopTest, TheMainWindowIsCentredByItsFrame)
+{
+    const QRect screen = window->screen()->geometry();
+    EXPECT_TRUE(eventually([&] { return centredOn(outerGeometry(window.get()), screen); }));
+    EXPECT_GT(outerGeometry(window.get()).height(), window->height()) << "a title bar is there";
+}
+
+TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
+{
+    EXPECT_EQ(QApplication::focusWidget(), window->Knop(0));
+    pressKeys({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab")});
+    EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(3); }));
+    pressKeys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"),
+               QStringLiteral("shift+Tab"), QStringLiteral("space")});
+    EXPECT_TRUE(eventually([&] { return window->game().cell(0).owner == Picture::red; }));
+    EXPECT_EQ(QApplication::focusWidget(), window->btnYellow());
+
+    // The focus shows on the indicator, beside its colour.
+    QTest::qWait(50); // let the indicator repaint
+    const QImage image = window->btnYellow()->grab().toImage();
+    const QRect picture = window->btnYellow()->pictureRect();
+    EXPECT_EQ(image.pixelColor(picture.left() - 3, 13),
+              window->btnYellow()->palette().color(QPalette::Highlight));
+    EXPECT_EQ(image.pixelColor(picture.center()), QColor(0xFF, 0xFF, 0x00));
+
+    pressKeys({QStringLiteral("Tab")});
+    EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->btnRedPoints(); }));
+    pressKeys({QStringLiteral("Tab")});
+    EXPECT_TRUE(
+        eventually([&] { return QApplication::focusWidget() == window->btnYellowPoints(); }));
+}
+
+TEST_F(DesktopTest, SecondaryWindowsAndBoxesAreCentredAndGiveTheKeyboardBack)
+{
+    for (const MenuItem item : {mnuHelpAbout, mnuHelpContents}) {
+        whileModal([&] { choose(item); }, [&](QWidget* modal) { expectCentredThenEscape(modal); });
+        expectKeyboardBack();
+    }
+
+    whileModal([&] { window->btnRedPoints()->click(); },
+               [&](QWidget* modal) {
+                   EXPECT_NE(qobject_cast<QMessageBox*>(modal), nullptr);
+                   expectCentredThenEscape(modal);
+               });
+    expectKeyboardBack();
+
+    // The result of a game: two persons fill a Standard board.
+    choose(mnuHuman);
+    choose(mnuStandard);
+    for (int i = 0; i < kCellCount - 1; ++i) {
+        window->Knop(i)->click();
+    }
+    whileModal([&] { window->Knop(kCellCount - 1)->click(); },
+               [&](QWidget* modal) {
+                   auto* box = qobject_cast<QMessageBox*>(modal);
+                   ASSERT_NE(box, nullptr);
+                   EXPECT_TRUE(box->text().startsWith(QStringLiteral("G A M E")));
+                   expectCentredThenEscape(modal);
+               });
+    EXPECT_EQ(window->game().freeCount(), kCellCount) << "the next game is laid out";
+    expectKeyboardBack();
+}
+
+} // namespace
+} // namespace tarnel::ui::testing
