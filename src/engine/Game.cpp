@@ -1,45 +1,35 @@
 #include "Game.h"
 
 #include "Neighbours.h"
-#include "Texts.h"
 
 #include <stdexcept>
 
 namespace tarnel {
 
-Game::Game(Toolkit& toolkit, const FieldTables& tables) : toolkit_(toolkit), tables_(tables)
+Game::Game(GameView& view, const FieldTables& tables) : view_(view), tables_(tables)
 {
     for (auto& values : values_) {
         values.fill(1);
     }
     freeCount_ = kCellCount;
     openCount_ = kCellCount;
-    captions_ = {startCaption(Colour::Red), startCaption(Colour::Yellow)};
-}
-
-void Game::Load()
-{
-    setPlayer(Colour::Red, 0, state_.Players[0].Level);
-    setPlayer(Colour::Yellow, 1, level::Smart);
-    state_.computerVsComputer = false;
-    state_.FieldType = field::Normal;
-    NewField(field::Normal);
 }
 
 void Game::NewField(Int16 fieldType)
 {
-    // 1. A private copy of the layout (the table lookup also checks the type).
+    // A private copy of the layout (the table lookup also checks the type).
     const auto table = tables_.table(fieldType);
     std::array<Int16, 25> outOfPlay{};
     const std::size_t entries = table.size() - 1; // the spare last slot is never applied
     std::copy(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(entries),
               outOfPlay.begin());
 
-    // 2. Clicks and scoring are ignored from here to step 9, including any
-    //    click notification the toolkit raises while buttons are released.
+    // Clicks and scoring are ignored until the field is laid out, including
+    // any click notification a view raises while buttons are released.
     state_.GameLocked = true;
+    lastTaken_ = -1;
 
-    // 3. Every cell visible, released, enabled and free.
+    // Every cell visible, released, enabled and free.
     for (auto& values : values_) {
         values.fill(1);
     }
@@ -50,7 +40,7 @@ void Game::NewField(Int16 fieldType)
         notifyCell(i);
     }
 
-    // 4. The layout's cells out of play, in table order.
+    // The layout's cells out of play, in table order.
     for (std::size_t k = 0; k < entries; ++k) {
         const int index = outOfPlay[k];
         setOwner(index, Picture::Blue);
@@ -62,16 +52,14 @@ void Game::NewField(Int16 fieldType)
         notifyCell(index);
     }
 
-    // 5. - 8. Scores, turn, captions and indicators of a new game.
+    // Both scores 0, and red moves first in every game.
     state_.RedPoints = 0;
     state_.YellowPoints = 0;
     state_.CurrentPlayer = 0;
-    setCaption(Colour::Red, startCaption(Colour::Red));
-    setCaption(Colour::Yellow, startCaption(Colour::Yellow));
-    setIndicator(Colour::Red, Picture::red);
-    setIndicator(Colour::Yellow, Picture::Gray);
+    view_.scoreChanged(Colour::Red, 0);
+    view_.scoreChanged(Colour::Yellow, 0);
+    setToMove(Colour::Red, std::nullopt);
 
-    // 9.
     state_.GameLocked = false;
 }
 
@@ -102,6 +90,7 @@ void Game::DoeZet(const Int16& i)
 {
     setOwner(i, pictureOf(colourOf(state_.CurrentPlayer)));
     cells_.at(static_cast<std::size_t>(i)).enabled = false;
+    lastTaken_ = i;
     notifyCell(i);
 }
 
@@ -125,34 +114,29 @@ void Game::ScoreMove(Int16 index)
     }
     if (state_.CurrentPlayer == 0) {
         state_.RedPoints = KijkRond(state_.RedPoints, index, Picture::red);
-        setCaption(Colour::Red, scoreCaption(Colour::Red, state_.RedPoints));
+        view_.scoreChanged(Colour::Red, state_.RedPoints);
     } else {
         state_.YellowPoints = KijkRond(state_.YellowPoints, index, Picture::yellow);
-        setCaption(Colour::Yellow, scoreCaption(Colour::Yellow, state_.YellowPoints));
+        view_.scoreChanged(Colour::Yellow, state_.YellowPoints);
     }
 }
 
 void Game::WisselBeurt()
 {
-    // The focus move may be refused (hidden window, modal box open); the
-    // turn changes all the same.
-    if (state_.CurrentPlayer == 0) {
-        setIndicator(Colour::Red, Picture::Gray);
-        setIndicator(Colour::Yellow, Picture::yellow);
-        toolkit_.focusIndicator(Colour::Yellow);
-    } else {
-        setIndicator(Colour::Yellow, Picture::Gray);
-        setIndicator(Colour::Red, Picture::red);
-        toolkit_.focusIndicator(Colour::Red);
+    const Colour moved = colourOf(state_.CurrentPlayer);
+    const Colour next = moved == Colour::Red ? Colour::Yellow : Colour::Red;
+    std::optional<Move> move;
+    if (lastTaken_ >= 0) {
+        move = Move{lastTaken_, moved};
     }
+    setToMove(next, move);
     state_.CurrentPlayer = checkedSub(1, state_.CurrentPlayer);
 }
 
 void Game::GameOver()
 {
-    setIndicator(Colour::Red, Picture::Gray);
-    setIndicator(Colour::Yellow, Picture::Gray);
-    toolkit_.showMessage(resultMessage(state_.RedPoints, state_.YellowPoints));
+    setToMove(std::nullopt, std::nullopt);
+    view_.gameOver(state_.RedPoints, state_.YellowPoints);
     newGame();
 }
 
@@ -204,21 +188,15 @@ void Game::setOwner(int index, Picture owner)
     cell.owner = owner;
 }
 
-void Game::setIndicator(Colour colour, Picture picture)
+void Game::setToMove(std::optional<Colour> colour, std::optional<Move> after)
 {
-    indicators_[colourSlot(colour)] = picture;
-    toolkit_.indicatorChanged(colour, picture);
-}
-
-void Game::setCaption(Colour colour, std::string caption)
-{
-    captions_[colourSlot(colour)] = std::move(caption);
-    toolkit_.captionChanged(colour, captions_[colourSlot(colour)]);
+    toMove_ = colour;
+    view_.turnChanged(colour, after);
 }
 
 void Game::notifyCell(int index)
 {
-    toolkit_.cellChanged(index, cells_[static_cast<std::size_t>(index)]);
+    view_.cellChanged(index, cells_[static_cast<std::size_t>(index)]);
 }
 
 } // namespace tarnel

@@ -1,34 +1,30 @@
 // The game engine: the board of 150 cells, laying out a field, taking and
 // scoring moves, the turn cycle and the end of a game.
 //
-// Game owns the board and the game state. Everything it changes is reported
-// to its Toolkit, which mirrors it on screen; the toolkit is borrowed and
-// must outlive the game, and so must the field tables. All calls happen on
-// the user-interface thread.
+// Game owns the board, the game state and the program's one random
+// generator. Everything it changes is told to its GameView, which shows it;
+// the view is borrowed and must outlive the game, and so must the field
+// tables. All calls happen on the user-interface thread.
 #pragma once
 
 #include "FieldTables.h"
 #include "GameState.h"
+#include "GameView.h"
 #include "Int16.h"
-#include "Toolkit.h"
+#include "Lcg24.h"
 #include "Types.h"
 
 #include <array>
-#include <string>
+#include <optional>
 
 namespace tarnel {
 
 class Game
 {
 public:
-    Game(Toolkit& toolkit, const FieldTables& tables);
+    Game(GameView& view, const FieldTables& tables);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
-
-    // The main window's load steps that belong to the game: a person plays
-    // red, the computer plays yellow at Smart, field type Normal, and the
-    // first field is laid out. Precondition: the field tables are built.
-    void Load();
 
     // Lays out field type 1..5 and starts a new game with red to move.
     // Does not touch the players, FieldType or the menus.
@@ -72,9 +68,13 @@ public:
     const GameState& state() const { return state_; }
     const Cell& cell(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
     const std::array<Cell, kCellCount>& cells() const { return cells_; }
-    Picture indicator(Colour colour) const { return indicators_[colourSlot(colour)]; }
-    const std::string& caption(Colour colour) const { return captions_[colourSlot(colour)]; }
-    Toolkit& toolkit() { return toolkit_; }
+    // The colour the indicators show to move; none while a result is shown.
+    std::optional<Colour> toMove() const { return toMove_; }
+
+    // The program's one pseudo-random sequence: started once, never
+    // reseeded, running on across games, fields, modes and levels.
+    Lcg24& random() { return random_; }
+    const Lcg24& random() const { return random_; }
 
     // Fast queries for the computer players.
     // Free by owner picture alone (hidden cells carry Blue).
@@ -93,16 +93,16 @@ public:
 
 private:
     void setOwner(int index, Picture owner);
-    void setIndicator(Colour colour, Picture picture);
-    void setCaption(Colour colour, std::string caption);
+    void setToMove(std::optional<Colour> colour, std::optional<Move> after);
     void notifyCell(int index);
 
-    Toolkit& toolkit_;
+    GameView& view_;
     const FieldTables& tables_;
     GameState state_;
+    Lcg24 random_;
     std::array<Cell, kCellCount> cells_{};
-    std::array<Picture, 2> indicators_{Picture::red, Picture::Gray};
-    std::array<std::string, 2> captions_;
+    std::optional<Colour> toMove_ = Colour::Red;
+    int lastTaken_ = -1; // the cell taken last in this game
     std::array<std::array<Int16, kCellCount>, 2> values_{};
     int freeCount_ = 0; // owner Gray
     int openCount_ = 0; // visible and owner Gray

@@ -17,13 +17,13 @@ bool computerTurnTick(Game& game)
     std::optional<Int16> index;
     switch (player.Level) {
     case level::Idiot:
-        index = PlayIdiot(game);
+        index = PlayIdiot(game, game.random());
         break;
     case level::Smart:
-        index = PlaySmart(game);
+        index = PlaySmart(game, game.random());
         break;
     case level::Genius:
-        index = PlayGenius(game);
+        index = PlayGenius(game, game.random());
         break;
     default:
         return false;
@@ -31,6 +31,7 @@ bool computerTurnTick(Game& game)
     if (!index) {
         return false;
     }
+    game.DoeZet(*index);
     game.finishMove(*index);
     return true;
 }

@@ -8,12 +8,6 @@ namespace {
 // Smart takes a cell only when its value is strictly greater than this.
 constexpr Int16 kSmartThreshold = 7;
 
-Int16 take(Game& game, Int16 index)
-{
-    game.DoeZet(index);
-    return index;
-}
-
 // The first free cell worth more than the threshold to `colour`, or -1.
 int firstStrongCell(const Game& game, Colour colour)
 {
@@ -60,7 +54,7 @@ BestPair bestCells(const Game& game)
 }
 } // namespace
 
-std::optional<Int16> PlayIdiot(Game& game)
+std::optional<Int16> PlayIdiot(const Game& game, Lcg24& random)
 {
     if (game.freeCount() == 0) {
         return std::nullopt; // no draw could ever succeed
@@ -68,15 +62,15 @@ std::optional<Int16> PlayIdiot(Game& game)
     // The generator has full period, so every cell index comes up within one
     // cycle: with a free cell on the board the loop ends.
     for (;;) {
-        const double r = game.toolkit().nextRandom();
+        const double r = random.next();
         const auto k = static_cast<Int16>(std::floor(r * static_cast<double>(kCellCount)));
         if (game.isFree(k)) {
-            return take(game, k);
+            return k;
         }
     }
 }
 
-std::optional<Int16> PlaySmart(Game& game)
+std::optional<Int16> PlaySmart(const Game& game, Lcg24& random)
 {
     if (game.freeCount() == 0) {
         return std::nullopt;
@@ -84,13 +78,13 @@ std::optional<Int16> PlaySmart(Game& game)
     for (const Colour colour : {Colour::Yellow, Colour::Red}) {
         const int k = firstStrongCell(game, colour);
         if (k >= 0) {
-            return take(game, static_cast<Int16>(k));
+            return static_cast<Int16>(k);
         }
     }
-    return PlayIdiot(game);
+    return PlayIdiot(game, random);
 }
 
-std::optional<Int16> PlayGenius(Game& game)
+std::optional<Int16> PlayGenius(const Game& game, Lcg24& /*random*/)
 {
     if (game.freeCount() == 0) {
         return std::nullopt;
@@ -102,7 +96,7 @@ std::optional<Int16> PlayGenius(Game& game)
     } else {
         choice = yellow.value > red.value ? yellow.index : red.index;
     }
-    return take(game, choice);
+    return choice;
 }
 
 } // namespace tarnel

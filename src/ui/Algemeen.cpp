@@ -34,24 +34,24 @@ frmSplash* Algemeen::splash() const
 
 void Algemeen::Main()
 {
-    // 1. - 2. The splash, drawn before anything slow happens.
+    // The splash, drawn at once, before anything slow happens.
     splash_ = new frmSplash;
     connect(splash_, &frmSplash::done, this, &Algemeen::handOver);
     splash_->show();
     splash_->repaint();
 
-    // 3. The one main window.
+    // The one main window.
     mainForm_ = std::make_unique<frmMain>(tables_);
     mainForm_->openHelp = &frmHelp::showModal;
     mainForm_->openAbout = &frmAbout::showModal;
 
-    // 4. The layout tables, before the first field is laid out.
+    // The layout tables, before the first field is laid out.
     tables_.InitEasyField();
     tables_.InitNormalField();
     tables_.InitHardField();
     tables_.InitImpossibleField();
 
-    // 5. Loaded, not shown: its timer already ticks.
+    // Loaded, not shown: its timer already ticks.
     mainForm_->load();
 }
 

@@ -34,7 +34,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tarnel"));
+    setWindowTitle(tr("About Tarnel"));
     setWindowIcon(programIcon());
     setFixedSize(twips(4590), twips(2460));
     setModal(true);
@@ -58,14 +58,14 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     lblVersion_->setFont(sansSerifBold(9.75));
 
     lblDescription_ = makeLabel(this, "lblDescription", twipsRect(1050, 945, 3255, 225));
-    lblDescription_->setText(QStringLiteral("Freeware ... have fun"));
+    lblDescription_->setText(tr("Freeware ... have fun"));
     setTextColour(lblDescription_, Qt::black);
 
     label1_ = makeLabel(this, "Label1", twipsRect(1050, 1155, 3270, 435));
     label1_->setWordWrap(true);
-    label1_->setText(QStringLiteral("Write to the Tarnel developers for news or the source."));
+    label1_->setText(tr("Write to the Tarnel developers for news or the source."));
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(twipsRect(1718, 1890, 1155, 345));
     cmdOK_->setDefault(true);
@@ -74,7 +74,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     // Load: the version and the title, read from the application each time.
     const QVersionNumber version =
         QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
+    lblVersion_->setText(tr("Version %1.%2.%3")
                              .arg(version.majorVersion())
                              .arg(version.minorVersion())
                              .arg(version.microVersion()));

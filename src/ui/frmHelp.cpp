@@ -34,13 +34,18 @@ struct Rule
     const char* text;
 };
 constexpr std::array<Rule, 3> kRules{{
-    {"Label1", 1365, 315, 4215, 330, "Every button gives the player 1 point"},
+    {"Label1", 1365, 315, 4215, 330,
+     QT_TRANSLATE_NOOP("tarnel::ui::frmHelp", "Every button gives the player 1 point")},
     {"Label2", 1365, 1050, 4215, 855,
-     "When a button is choosen by a player, every button on the point side that was already "
-     "choosen before by that player gives that player an aditional 2 points"},
+     QT_TRANSLATE_NOOP("tarnel::ui::frmHelp",
+                       "When a button is choosen by a player, every button on the point side that "
+                       "was already choosen before by that player gives that player an aditional "
+                       "2 points")},
     {"Label3", 1260, 2415, 4425, 750,
-     "When a button is choosen by a player, every button on the long side that was already "
-     "choosen before by that player gives that player an aditional 4 points"},
+     QT_TRANSLATE_NOOP("tarnel::ui::frmHelp",
+                       "When a button is choosen by a player, every button on the long side that "
+                       "was already choosen before by that player gives that player an aditional "
+                       "4 points")},
 }};
 
 constexpr int kButtonSize = 510;
@@ -52,7 +57,7 @@ constexpr int kLineRight = 5565;
 frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Tarnel help"));
+    setWindowTitle(tr("Tarnel help"));
     setWindowIcon(programIcon());
     setFixedSize(twips(6030), twips(3960));
     setModal(true);
@@ -73,7 +78,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     const QFont font = sansSerifBold(8.25);
     for (std::size_t i = 0; i < kRules.size(); ++i) {
         const Rule& rule = kRules[i];
-        auto* label = new QLabel(QString::fromLatin1(rule.text), this);
+        auto* label = new QLabel(tr(rule.text), this);
         label->setObjectName(QLatin1String(rule.name));
         label->setGeometry(twipsRect(rule.left, rule.top, rule.width, rule.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -82,7 +87,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
         labels_[i] = label;
     }
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setGeometry(twipsRect(2408, 3465, 1215, 375));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -7,7 +7,7 @@
 #include "IndicatorButton.h"
 #include "Pictures.h"
 #include "ProgramIcon.h"
-#include "Texts.h"
+#include "GameTexts.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -22,18 +22,6 @@ namespace tarnel::ui {
 namespace {
 constexpr int kLoadInterval = 100;
 
-QString cellAccessibleName(int index, Picture owner)
-{
-    const char* holds = owner == Picture::red      ? "red"
-                        : owner == Picture::yellow ? "yellow"
-                        : owner == Picture::Gray   ? "free"
-                                                   : "out of play";
-    return QStringLiteral("Row %1, column %2, %3")
-        .arg(index / kColumns + 1)
-        .arg(index % kColumns + 1)
-        .arg(QLatin1String(holds));
-}
-
 // Sets a widget's accessible name and tells assistive technology that it
 // changed (not every Qt version does so by itself).
 void setAnnouncedName(QWidget* widget, const QString& name)
@@ -46,28 +34,6 @@ void setAnnouncedName(QWidget* widget, const QString& name)
         QAccessibleEvent event(widget, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-}
-
-// "Red to move", followed by the move just made when there is one ("Red to
-// move. Yellow took row 4, column 8."), so that a player who cannot see the
-// board learns the computer's reply where the focus lands. An indicator that
-// is off reads "Red waits".
-QString indicatorAccessibleName(Colour colour, Picture picture, int lastIndex, Picture lastOwner)
-{
-    const bool red = colour == Colour::Red;
-    if (picture == Picture::Gray) {
-        return red ? QStringLiteral("Red waits") : QStringLiteral("Yellow waits");
-    }
-    QString name = red ? QStringLiteral("Red to move.") : QStringLiteral("Yellow to move.");
-    if (lastIndex >= 0) {
-        name += (lastOwner == Picture::red ? QStringLiteral(" Red took row %1, column %2.")
-                                           : QStringLiteral(" Yellow took row %1, column %2."))
-                    .arg(lastIndex / kColumns + 1)
-                    .arg(lastIndex % kColumns + 1);
-    } else {
-        name.chop(1);
-    }
-    return name;
 }
 
 } // namespace
@@ -181,7 +147,6 @@ void frmMain::load()
 {
     centreOnScreen();
     menus_.load();
-    game_.Load();
     syncMenus();
     // The keyboard starts where the tab order does: on the first cell.
     returnFocusToBoard();
@@ -203,46 +168,44 @@ void frmMain::onTimerTick()
 void frmMain::cellChanged(int index, const Cell& cell)
 {
     CellButton* button = Knop(index);
-    const bool taken = cell.owner == Picture::red || cell.owner == Picture::yellow;
-    if (taken && button->owner() == Picture::Gray) {
-        lastMoveIndex_ = index;
-        lastMoveOwner_ = cell.owner;
-    } else if (!taken && index == lastMoveIndex_) {
-        lastMoveIndex_ = -1; // a new field
-    }
     button->setOwner(cell.owner);
     button->setChecked(cell.pressed);
     button->setEnabled(cell.enabled);
     button->setVisible(cell.visible);
-    setAnnouncedName(button, cellAccessibleName(index, cell.owner));
+    setAnnouncedName(button, GameTexts::cellName(index, cell.owner));
 }
 
-void frmMain::captionChanged(Colour colour, const std::string& caption)
+void frmMain::scoreChanged(Colour colour, Int16 points)
 {
     QPushButton* button = colour == Colour::Red ? btnRedPoints_ : btnYellowPoints_;
-    button->setText(QString::fromStdString(caption));
+    button->setText(GameTexts::scoreCaption(colour, points));
 }
 
-void frmMain::indicatorChanged(Colour colour, Picture picture)
+void frmMain::turnChanged(std::optional<Colour> toMove, std::optional<Move> after)
 {
-    IndicatorButton* indicator = colour == Colour::Red ? btnRed_ : btnYellow_;
-    indicator->setPicture(picture);
-    setAnnouncedName(indicator,
-                     indicatorAccessibleName(colour, picture, lastMoveIndex_, lastMoveOwner_));
+    for (const Colour colour : {Colour::Red, Colour::Yellow}) {
+        IndicatorButton* indicator = colour == Colour::Red ? btnRed_ : btnYellow_;
+        const bool on = toMove == colour;
+        indicator->setPicture(on ? pictureOf(colour) : Picture::Gray);
+        setAnnouncedName(indicator, GameTexts::indicatorName(colour, on, after));
+    }
+    if (toMove && after) {
+        // The focus follows the turn, so that a keyboard player finds the
+        // indicator that tells the move just made. On a hidden window it
+        // lands once the window is shown; under a modal window it waits.
+        (*toMove == Colour::Red ? btnRed_ : btnYellow_)->setFocus(Qt::OtherFocusReason);
+    }
 }
 
-bool frmMain::focusIndicator(Colour colour)
+void frmMain::gameOver(Int16 redPoints, Int16 yellowPoints)
 {
-    IndicatorButton* button = colour == Colour::Red ? btnRed_ : btnYellow_;
-    // Works on a hidden window too: the focus lands once it is shown.
-    button->setFocus(Qt::OtherFocusReason);
-    return isVisible() && button->hasFocus();
+    showMessage(GameTexts::result(redPoints, yellowPoints));
 }
 
-void frmMain::showMessage(const std::string& text)
+void frmMain::showMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
-                    QString::fromStdString(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     keepCentred(&box, [this] { return outerGeometry(this); });
     box.exec();
@@ -251,7 +214,7 @@ void frmMain::showMessage(const std::string& text)
 void frmMain::showScoreEnquiry(Colour asking)
 {
     const GameState& state = game_.state();
-    showMessage(scoreEnquiry(asking, state.RedPoints, state.YellowPoints));
+    showMessage(GameTexts::scoreEnquiry(asking, state.RedPoints, state.YellowPoints));
 }
 
 } // namespace tarnel::ui

@@ -1,16 +1,16 @@
 // The main window: the board, the status row, the timer and the menu bar.
 //
-// frmMain is the Qt toolkit of the game: the engine owns the state and tells
-// the window what changed through the Toolkit interface; the window mirrors
-// it onto its widgets and turns clicks, ticks and menu choices into calls on
-// the engine. No game rule lives here.
+// frmMain is the game's view: the engine owns the state and tells the window
+// what happened through GameView; the window mirrors it onto its widgets,
+// formats every text in the player's language, moves the focus, and turns
+// clicks, ticks and menu choices into calls on the engine. No game rule
+// lives here.
 #pragma once
 
 #include "FieldTables.h"
 #include "Game.h"
-#include "Lcg24.h"
+#include "GameView.h"
 #include "MenuState.h"
-#include "Toolkit.h"
 
 #include <QMainWindow>
 #include <array>
@@ -34,7 +34,7 @@ constexpr int kCellPitch = 33;
 constexpr int kStatusTop = 331;
 constexpr int kStatusHeight = 26;
 
-class frmMain : public QMainWindow, public Toolkit
+class frmMain : public QMainWindow, public GameView
 {
     Q_OBJECT
 
@@ -48,13 +48,11 @@ public:
     // and menus, and lay out the Normal field. The window stays hidden.
     void load();
 
-    // Toolkit
+    // GameView
     void cellChanged(int index, const Cell& cell) override;
-    void captionChanged(Colour colour, const std::string& caption) override;
-    void indicatorChanged(Colour colour, Picture picture) override;
-    bool focusIndicator(Colour colour) override;
-    void showMessage(const std::string& text) override;
-    double nextRandom() override { return random_.next(); }
+    void scoreChanged(Colour colour, Int16 points) override;
+    void turnChanged(std::optional<Colour> toMove, std::optional<Move> after) override;
+    void gameOver(Int16 redPoints, Int16 yellowPoints) override;
 
     // The controls, by their names.
     CellButton* Knop(int index) const { return knop_.at(static_cast<std::size_t>(index)); }
@@ -84,6 +82,8 @@ private:
     void onMenuChosen(MenuItem item);
     void syncMenus();
     void showScoreEnquiry(Colour asking);
+    // A modal information box with the application title and one OK.
+    void showMessage(const QString& text);
     // Keyboard play: arrows walk the board, skipping cells that take no
     // focus and stopping at its edges; from an indicator they lead back.
     void moveBoardFocus(int from, Qt::Key key);
@@ -91,7 +91,6 @@ private:
     bool canTakeFocus(int index) const;
     void centreOnScreen();
 
-    Lcg24 random_;
     Game game_;
     MenuState menus_;
     std::array<CellButton*, kCellCount> knop_{};
@@ -103,9 +102,6 @@ private:
     std::array<QAction*, kMenuItemCount> actions_{};
     std::array<QMenu*, kMenuItemCount> menuWidgets_{};
     int lastFocusedCell_ = 0;
-    // The cell taken last in this game, and by whom; -1 before the first.
-    int lastMoveIndex_ = -1;
-    Picture lastMoveOwner_ = Picture::Gray;
 };
 
 } // namespace tarnel::ui

@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QActionGroup>
 #include <QMenuBar>
 #include <QTimer>
@@ -25,33 +26,33 @@ struct Entry
 using enum MenuItem;
 // clang-format off
 constexpr Entry kMenuTree[] = {
-    {Kind::Menu,      mnuFile,             "mnuFile",             "&Game",                 0, -1},
-    {Kind::Action,    mnuNewGame,          "mnuNewGame",          "&New game",             1, -1},
-    {Kind::Separator, mnuFile,             "mnuFileBar0",         "-",                     1, -1},
-    {Kind::Action,    mnuFileExit,         "mnuFileExit",         "E&xit",                 1, -1},
-    {Kind::Menu,      mnuDifficulty,       "mnuDifficulty",       "&Difficulty",           0, -1},
-    {Kind::Menu,      mnuCompRed,          "mnuCompRed",          "&Red",                  1, -1},
-    {Kind::Check,     mnuCompRedIdiot,     "mnuCompRedIdiot",     "&Idiot",                2, 1},
-    {Kind::Check,     mnuCompRedSmart,     "mnuCompRedSmart",     "&Smart",                2, 1},
-    {Kind::Check,     mnuCompRedGenius,    "mnuCompRedGenius",    "&Genius",               2, 1},
-    {Kind::Menu,      mnuCompYellow,       "mnuCompYellow",       "&Yellow",               1, -1},
-    {Kind::Check,     mnuCompYellowIdiot,  "mnuCompYellowIdiot",  "&Idiot",                2, 2},
-    {Kind::Check,     mnuCompYellowSmart,  "mnuCompYellowSmart",  "&Smart",                2, 2},
-    {Kind::Check,     mnuCompYellowGenius, "mnuCompYellowGenius", "&Genius",               2, 2},
-    {Kind::Menu,      mnuField,            "mnuField",            "&Field",                0, -1},
-    {Kind::Check,     mnuStandard,         "mnuStandard",         "&Standard",             1, 3},
-    {Kind::Check,     mnuEasy,             "mnuEasy",             "&Easy",                 1, 3},
-    {Kind::Check,     mnuNormal,           "mnuNormal",           "&Normal",               1, 3},
-    {Kind::Check,     mnuHard,             "mnuHard",             "&Hard",                 1, 3},
-    {Kind::Check,     mnuImpossible,       "mnuImpossible",       "&Impossible",           1, 3},
-    {Kind::Menu,      mnuPlayers,          "mnuPlayers",          "&Players",              0, -1},
-    {Kind::Check,     mnuHuman,            "mnuHuman",            "&Human vs Human",       1, 0},
-    {Kind::Check,     mnuHumComp,          "mnuHumComp",          "H&uman vs computer",    1, 0},
-    {Kind::Check,     mnuComp,             "mnuComp",             "&Computer vs Computer", 1, 0},
-    {Kind::Menu,      mnuHelp,             "mnuHelp",             "&Help",                 0, -1},
-    {Kind::Action,    mnuHelpContents,     "mnuHelpContents",     "&Tarnel Help",          1, -1},
-    {Kind::Separator, mnuHelp,             "mnuHelpBar0",         "-",                     1, -1},
-    {Kind::Action,    mnuHelpAbout,        "mnuHelpAbout",        "&About ",               1, -1},
+    {Kind::Menu,       mnuFile,             "mnuFile",             QT_TRANSLATE_NOOP("Menu", "&Game"),                     0, -1},
+    {Kind::Action,     mnuNewGame,          "mnuNewGame",          QT_TRANSLATE_NOOP("Menu", "&New game"),                 1, -1},
+    {Kind::Separator,  mnuFile,             "mnuFileBar0",         "-",                                                    1, -1},
+    {Kind::Action,     mnuFileExit,         "mnuFileExit",         QT_TRANSLATE_NOOP("Menu", "E&xit"),                     1, -1},
+    {Kind::Menu,       mnuDifficulty,       "mnuDifficulty",       QT_TRANSLATE_NOOP("Menu", "&Difficulty"),               0, -1},
+    {Kind::Menu,       mnuCompRed,          "mnuCompRed",          QT_TRANSLATE_NOOP("Menu", "&Red"),                      1, -1},
+    {Kind::Check,      mnuCompRedIdiot,     "mnuCompRedIdiot",     QT_TRANSLATE_NOOP("Menu", "&Idiot"),                    2, 1},
+    {Kind::Check,      mnuCompRedSmart,     "mnuCompRedSmart",     QT_TRANSLATE_NOOP("Menu", "&Smart"),                    2, 1},
+    {Kind::Check,      mnuCompRedGenius,    "mnuCompRedGenius",    QT_TRANSLATE_NOOP("Menu", "&Genius"),                   2, 1},
+    {Kind::Menu,       mnuCompYellow,       "mnuCompYellow",       QT_TRANSLATE_NOOP("Menu", "&Yellow"),                   1, -1},
+    {Kind::Check,      mnuCompYellowIdiot,  "mnuCompYellowIdiot",  QT_TRANSLATE_NOOP("Menu", "&Idiot"),                    2, 2},
+    {Kind::Check,      mnuCompYellowSmart,  "mnuCompYellowSmart",  QT_TRANSLATE_NOOP("Menu", "&Smart"),                    2, 2},
+    {Kind::Check,      mnuCompYellowGenius, "mnuCompYellowGenius", QT_TRANSLATE_NOOP("Menu", "&Genius"),                   2, 2},
+    {Kind::Menu,       mnuField,            "mnuField",            QT_TRANSLATE_NOOP("Menu", "&Field"),                    0, -1},
+    {Kind::Check,      mnuStandard,         "mnuStandard",         QT_TRANSLATE_NOOP("Menu", "&Standard"),                 1, 3},
+    {Kind::Check,      mnuEasy,             "mnuEasy",             QT_TRANSLATE_NOOP("Menu", "&Easy"),                     1, 3},
+    {Kind::Check,      mnuNormal,           "mnuNormal",           QT_TRANSLATE_NOOP("Menu", "&Normal"),                   1, 3},
+    {Kind::Check,      mnuHard,             "mnuHard",             QT_TRANSLATE_NOOP("Menu", "&Hard"),                     1, 3},
+    {Kind::Check,      mnuImpossible,       "mnuImpossible",       QT_TRANSLATE_NOOP("Menu", "&Impossible"),               1, 3},
+    {Kind::Menu,       mnuPlayers,          "mnuPlayers",          QT_TRANSLATE_NOOP("Menu", "&Players"),                  0, -1},
+    {Kind::Check,      mnuHuman,            "mnuHuman",            QT_TRANSLATE_NOOP("Menu", "&Human vs Human"),           1, 0},
+    {Kind::Check,      mnuHumComp,          "mnuHumComp",          QT_TRANSLATE_NOOP("Menu", "H&uman vs computer"),        1, 0},
+    {Kind::Check,      mnuComp,             "mnuComp",             QT_TRANSLATE_NOOP("Menu", "&Computer vs Computer"),     1, 0},
+    {Kind::Menu,       mnuHelp,             "mnuHelp",             QT_TRANSLATE_NOOP("Menu", "&Help"),                     0, -1},
+    {Kind::Action,     mnuHelpContents,     "mnuHelpContents",     QT_TRANSLATE_NOOP("Menu", "&Tarnel Help"),              1, -1},
+    {Kind::Separator,  mnuHelp,             "mnuHelpBar0",         "-",                                                    1, -1},
+    {Kind::Action,     mnuHelpAbout,        "mnuHelpAbout",        QT_TRANSLATE_NOOP("Menu", "&About "),                   1, -1},
 };
 // clang-format on
 constexpr int kGroupCount = 4;
@@ -74,7 +75,7 @@ void frmMain::createMenus()
 
     for (const Entry& entry : kMenuTree) {
         QMenu* parent = entry.depth > 0 ? open[static_cast<std::size_t>(entry.depth - 1)] : nullptr;
-        const QString caption = QString::fromLatin1(entry.caption);
+        const QString caption = QCoreApplication::translate("Menu", entry.caption);
         if (entry.kind == Kind::Menu) {
             QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
             menu->setObjectName(QLatin1String(entry.name));

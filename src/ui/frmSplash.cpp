@@ -34,7 +34,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     picLogo_->setPixmap(programPixmap());
     picLogo_->setAlignment(Qt::AlignCenter);
 
-    lblWelcome_ = new QLabel(QStringLiteral("Welcome at the"), fraMainFrame_);
+    lblWelcome_ = new QLabel(tr("Welcome at the"), fraMainFrame_);
     lblWelcome_->setObjectName(QStringLiteral("lblWelcome"));
     lblWelcome_->setGeometry(twipsRect(120, 1320, 5970, 390));
     lblWelcome_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

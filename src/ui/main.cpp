@@ -5,6 +5,7 @@
 // game looks or whether it starts at all, so it is handed the program name
 // alone: whatever is given, the game starts as always.
 #include "Algemeen.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     tarnel::ui::setApplicationProperties();
+    tarnel::ui::installTranslations();
     tarnel::ui::Algemeen startUp;
     startUp.Main();
     return QApplication::exec();

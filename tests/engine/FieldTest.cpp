@@ -62,7 +62,7 @@ TEST_P(LayoutTest, HidesExactlyTheLayoutsCellsWithBluePictures)
     }
     EXPECT_TRUE(game.cell(0).visible) << "the spare slot must never be applied";
     EXPECT_TRUE(invariantsHold(game));
-    EXPECT_TRUE(mirrorMatches(game, toolkit));
+    EXPECT_TRUE(mirrorMatches(game, view));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,9 +111,9 @@ TEST(FieldTables, UnbuiltTablesWouldTakeCellZeroOutOfPlay)
 {
     // Why the tables must be built before the first field: an empty table
     // names cell 0.
-    HeadlessToolkit toolkit;
+    RecordingView view;
     FieldTables tables;
-    Game game(toolkit, tables);
+    Game game(view, tables);
     game.NewField(field::Easy);
     EXPECT_FALSE(game.cell(0).visible);
 }
@@ -128,7 +128,7 @@ TEST_F(NewFieldTest, ImpossibleThenEasyRestoresTheCellsEasyKeepsInPlay)
         EXPECT_EQ(game.cell(cell), Cell{}) << cell;
     }
     EXPECT_EQ(hiddenCells(game).size(), 12U);
-    EXPECT_TRUE(mirrorMatches(game, toolkit));
+    EXPECT_TRUE(mirrorMatches(game, view));
 }
 
 TEST_F(NewFieldTest, ClearsTheLastGameAndStartsWithRedToMove)
@@ -149,10 +149,9 @@ TEST_F(NewFieldTest, ClearsTheLastGameAndStartsWithRedToMove)
     EXPECT_EQ(game.state().CurrentPlayer, 0);
     EXPECT_EQ(game.state().RedPoints, 0);
     EXPECT_EQ(game.state().YellowPoints, 0);
-    EXPECT_EQ(toolkit.captions[0], "Red has 0 points");
-    EXPECT_EQ(toolkit.captions[1], "Yellow has 0 points");
-    EXPECT_EQ(toolkit.indicators[0], Picture::red);
-    EXPECT_EQ(toolkit.indicators[1], Picture::Gray);
+    EXPECT_EQ(view.scores, (std::array<Int16, 2>{0, 0}));
+    EXPECT_EQ(view.toMove, Colour::Red);
+    EXPECT_EQ(view.lastHandOver, std::nullopt) << "a new field is no hand-over";
     EXPECT_FALSE(game.state().GameLocked);
 
     const auto first = game.cells();
@@ -162,18 +161,18 @@ TEST_F(NewFieldTest, ClearsTheLastGameAndStartsWithRedToMove)
 
 TEST_F(NewFieldTest, ClickNotificationsWhileLayingOutMakeNoMove)
 {
-    // Some toolkits report a toggle button set back to released as a click.
+    // Some views report a toggle button set back to released as a click.
     game.pressCell(40);
     game.pressCell(41);
     int raised = 0;
-    toolkit.afterCellChanged = [&](int index, const Cell&) {
+    view.afterCellChanged = [&](int index, const Cell&) {
         if (game.state().GameLocked) {
             ++raised;
             game.onCellClicked(static_cast<Int16>(index));
         }
     };
     game.newGame();
-    toolkit.afterCellChanged = nullptr;
+    view.afterCellChanged = nullptr;
     EXPECT_GT(raised, 0);
     EXPECT_EQ(game.state().RedPoints, 0);
     EXPECT_EQ(game.state().CurrentPlayer, 0);

@@ -1,20 +1,8 @@
 // The end of a game: the full board, the result and the next game.
 #include "GameFixture.h"
-#include "Texts.h"
 
 namespace tarnel::testing {
 namespace {
-
-TEST(ResultMessage, NamesTheWinnerOrTheDraw)
-{
-    EXPECT_EQ(resultMessage(75, 75),
-              "G A M E  O V E R\n\r\n\rNo winner ... no loser. Both have 75 points.");
-    EXPECT_EQ(resultMessage(40, 52), "G A M E  O V E R\n\r\n\ryellow wins with 52 points to 40.");
-    EXPECT_EQ(resultMessage(52, 40), "G A M E  O V E R\n\r\n\rRed wins with 52 points to 40.");
-    EXPECT_EQ(resultMessage(1, 0), "G A M E  O V E R\n\r\n\rRed wins with 1 points to 0.");
-    const std::string heading = resultMessage(0, 0).substr(0, 20);
-    EXPECT_EQ(heading, std::string("G A M E  O V E R") + char(10) + char(13) + char(10) + char(13));
-}
 
 class FullBoardTest : public GameFixture, public ::testing::WithParamInterface<Int16>
 {
@@ -36,13 +24,12 @@ TEST_P(FullBoardTest, APersonsLastMoveEndsTheGameAndTheNextOneStarts)
     }
     ASSERT_EQ(static_cast<int>(freeCells.size()), kCellCount - outOfPlayCount(fieldType));
 
-    // Watch the moment the result opens: board full, indicators plain.
+    // Watch the moment the result opens: board full, nobody to move.
     Int16 red = -1;
     Int16 yellow = -1;
-    toolkit.whileMessageOpen = [&](const std::string&) {
+    view.whileResultOpen = [&] {
         EXPECT_TRUE(game.BordVol());
-        EXPECT_EQ(toolkit.indicators[0], Picture::Gray);
-        EXPECT_EQ(toolkit.indicators[1], Picture::Gray);
+        EXPECT_EQ(view.toMove, std::nullopt);
         EXPECT_TRUE(invariantsHold(game));
         red = game.state().RedPoints;
         yellow = game.state().YellowPoints;
@@ -51,16 +38,16 @@ TEST_P(FullBoardTest, APersonsLastMoveEndsTheGameAndTheNextOneStarts)
         EXPECT_FALSE(game.BordVol());
         game.pressCell(freeCells[move]);
         ASSERT_TRUE(invariantsHold(game)) << "after move " << move;
-        ASSERT_TRUE(mirrorMatches(game, toolkit));
+        ASSERT_TRUE(mirrorMatches(game, view));
     }
-    ASSERT_EQ(toolkit.messages.size(), 1U);
-    EXPECT_EQ(toolkit.messages[0], resultMessage(red, yellow));
+    ASSERT_EQ(view.results.size(), 1U);
+    EXPECT_EQ(view.results[0], std::pair(red, yellow));
     // The next game on the same field, red to move.
     EXPECT_EQ(game.state().FieldType, fieldType);
     EXPECT_EQ(game.state().CurrentPlayer, 0);
     EXPECT_EQ(game.freeCount(), kCellCount - outOfPlayCount(fieldType));
-    EXPECT_EQ(toolkit.indicators[0], Picture::red);
-    EXPECT_EQ(toolkit.captions[0], "Red has 0 points");
+    EXPECT_EQ(view.toMove, Colour::Red);
+    EXPECT_EQ(view.scores, (std::array<Int16, 2>{0, 0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFields, FullBoardTest,

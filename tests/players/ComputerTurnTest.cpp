@@ -79,7 +79,7 @@ TEST_F(TickTest, HumanVsComputerAnswersOnTheNextTick)
     EXPECT_TRUE(computerTurnTick(game));
     EXPECT_EQ(game.state().CurrentPlayer, 0);
     EXPECT_EQ(game.state().YellowPoints, 1);
-    EXPECT_EQ(toolkit.focusedIndicator, 0);
+    EXPECT_EQ(view.toMove, Colour::Red);
     EXPECT_FALSE(computerTurnTick(game));
     EXPECT_TRUE(invariantsHold(game));
 }
@@ -106,7 +106,7 @@ TEST_F(TickTest, MakesNoMoveWhileTheResultIsOpen)
     game.WisselBeurt(); // give the turn to red without a move
     ASSERT_EQ(game.state().CurrentPlayer, 0);
     int ticksSeen = 0;
-    toolkit.whileMessageOpen = [&](const std::string&) {
+    view.whileResultOpen = [&] {
         ASSERT_EQ(game.state().CurrentPlayer, 1);
         for (int tick = 0; tick < 3; ++tick) {
             EXPECT_FALSE(computerTurnTick(game));
@@ -116,7 +116,7 @@ TEST_F(TickTest, MakesNoMoveWhileTheResultIsOpen)
     };
     game.pressCell(149);
     EXPECT_EQ(ticksSeen, 3);
-    EXPECT_EQ(toolkit.messages.size(), 1U);
+    EXPECT_EQ(view.results.size(), 1U);
     EXPECT_EQ(game.state().CurrentPlayer, 0);
     EXPECT_EQ(game.freeCount(), kCellCount);
 }
@@ -124,11 +124,12 @@ TEST_F(TickTest, MakesNoMoveWhileTheResultIsOpen)
 TEST_F(TickTest, SameEventsPlayTheSameCells)
 {
     auto playRun = [](std::vector<int>& cells) {
-        HeadlessToolkit toolkit;
+        RecordingView view;
         FieldTables tables;
         tables.buildAll();
-        Game game(toolkit, tables);
-        game.Load();
+        Game game(view, tables);
+        MenuState menus(game);
+        menus.load();
         game.setPlayer(Colour::Yellow, 1, level::Idiot);
         game.newGame();
         for (int move = 0; move < 6; ++move) {
@@ -193,11 +194,11 @@ TEST_P(ComputerVsComputerTest, GamesPlayThemselvesOneAfterAnother)
                 }
             }
         }
-        ASSERT_EQ(toolkit.messages.size(), static_cast<std::size_t>(gameNumber));
+        ASSERT_EQ(view.results.size(), static_cast<std::size_t>(gameNumber));
         EXPECT_EQ(game.freeCount(), cellsInPlay) << "the next game is laid out";
         EXPECT_EQ(game.state().CurrentPlayer, 0);
         EXPECT_TRUE(invariantsHold(game));
-        EXPECT_TRUE(mirrorMatches(game, toolkit));
+        EXPECT_TRUE(mirrorMatches(game, view));
     }
 }
 

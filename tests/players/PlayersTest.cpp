@@ -36,10 +36,23 @@ TEST(Lcg24, StartsFromItsFixedStateAndHasFullPeriod)
     EXPECT_LT(highest, 1.0);
 }
 
+using Routine = std::optional<Int16> (*)(const Game&, Lcg24&);
+
 class PlayerTest : public GameFixture
 {
 protected:
     PlayerTest() { chooseField(field::Standard); }
+
+    // The routine's choice for the colour to move, taken as the computer's
+    // turn takes it, without scoring or a turn change.
+    std::optional<Int16> play(Routine routine)
+    {
+        const std::optional<Int16> choice = routine(game, game.random());
+        if (choice) {
+            game.DoeZet(*choice);
+        }
+        return choice;
+    }
 
     // Takes every free cell but `keep` for red, leaving the turn with red.
     void fillAllBut(std::initializer_list<int> keep)
@@ -52,23 +65,58 @@ protected:
     }
 };
 
-TEST_F(PlayerTest, IdiotPlaysTheGeneratorsCell)
+TEST_F(PlayerTest, IdiotPlaysTheGeneratorsCellAndDrawsAgainOnATakenOne)
 {
-    EXPECT_EQ(PlayIdiot(game), 105) << "floor(0.7055475 * 150)";
-    EXPECT_EQ(game.cell(105).owner, Picture::red);
-    EXPECT_FALSE(game.cell(105).enabled);
-    EXPECT_FALSE(game.cell(105).pressed) << "the computer's cells stay released";
-    EXPECT_EQ(game.state().RedPoints, 0) << "the routine does not score";
-    EXPECT_EQ(game.state().CurrentPlayer, 0) << "nor change the turn";
+    // One generator for the whole program: neither a new game nor a new
+    // field restarts it.
+    const std::uint32_t start = game.random().state();
+    game.newGame();
+    chooseField(field::Easy);
+    chooseField(field::Standard);
+    EXPECT_EQ(game.random().state(), start);
+
+    const auto before = game.cells();
+    EXPECT_EQ(PlayIdiot(game, game.random()), 105) << "floor(0.7055475 * 150)";
+    EXPECT_EQ(before, game.cells()) << "a routine chooses and takes nothing";
+    EXPECT_EQ(play(PlayIdiot), 80) << "floor(0.533424 * 150)";
+    EXPECT_FALSE(game.cell(80).pressed) << "the computer's cells stay released";
+
+    // The third draw, 0.5795186, names 86; with 86 taken the fourth draw
+    // decides.
+    game.DoeZet(86);
+    Lcg24 ahead = game.random();
+    (void)ahead.next();
+    const int fourth = static_cast<int>(ahead.next() * kCellCount);
+    EXPECT_EQ(PlayIdiot(game, game.random()), fourth);
+}
+
+TEST_F(PlayerTest, IdiotDrawsAgainOnACellOutOfPlay)
+{
+    chooseField(field::Impossible);
+    // Run the generator up to the first draw that names a hidden cell.
+    Lcg24 probe = game.random();
+    int skipped = 0;
+    while (game.cell(static_cast<int>(probe.next() * kCellCount)).visible) {
+        ++skipped;
+    }
+    for (int k = 0; k < skipped; ++k) {
+        (void)game.random().next();
+    }
+    Lcg24 after = probe;
+    int expected = static_cast<int>(after.next() * kCellCount);
+    while (!game.isFree(expected)) {
+        expected = static_cast<int>(after.next() * kCellCount);
+    }
+    EXPECT_EQ(PlayIdiot(game, game.random()), expected);
+    EXPECT_EQ(game.random().state(), after.state()) << "one draw per try";
 }
 
 TEST_F(PlayerTest, EveryLevelPlaysTheOneFreeCellLeft)
 {
-    using Routine = std::optional<Int16> (*)(Game&);
-    for (const Routine play : {Routine{PlayIdiot}, Routine{PlaySmart}, Routine{PlayGenius}}) {
+    for (const Routine routine : {Routine{PlayIdiot}, Routine{PlaySmart}, Routine{PlayGenius}}) {
         game.newGame();
         fillAllBut({77});
-        EXPECT_EQ(play(game), 77);
+        EXPECT_EQ(play(routine), 77);
         EXPECT_EQ(game.freeCount(), 0);
     }
 }
@@ -77,9 +125,9 @@ TEST_F(PlayerTest, NoLevelMovesOnAFullBoard)
 {
     fillAllBut({});
     const auto before = game.cells();
-    EXPECT_EQ(PlayIdiot(game), std::nullopt);
-    EXPECT_EQ(PlaySmart(game), std::nullopt);
-    EXPECT_EQ(PlayGenius(game), std::nullopt);
+    EXPECT_EQ(play(PlayIdiot), std::nullopt);
+    EXPECT_EQ(play(PlaySmart), std::nullopt);
+    EXPECT_EQ(play(PlayGenius), std::nullopt);
     EXPECT_EQ(before, game.cells());
 }
 
@@ -88,13 +136,13 @@ TEST_F(PlayerTest, IdiotNeverPlaysOutOfPlayCells)
     chooseField(field::Impossible);
     std::set<int> played;
     for (int move = 0; move < kCellCount - 24; ++move) {
-        const auto index = PlayIdiot(game);
+        const auto index = play(PlayIdiot);
         ASSERT_TRUE(index.has_value());
         EXPECT_TRUE(game.cell(*index).visible) << *index;
         EXPECT_TRUE(played.insert(*index).second) << "played twice: " << *index;
         game.WisselBeurt();
     }
-    EXPECT_EQ(PlayIdiot(game), std::nullopt);
+    EXPECT_EQ(play(PlayIdiot), std::nullopt);
 }
 
 TEST_F(PlayerTest, SmartTakesNineButNeverSeven)
@@ -104,13 +152,13 @@ TEST_F(PlayerTest, SmartTakesNineButNeverSeven)
     place({}, {60, 62, 16, 3});
     ASSERT_EQ(valueFor(Colour::Yellow, 61), 9);
     ASSERT_EQ(valueFor(Colour::Yellow, 2), 7);
-    EXPECT_EQ(PlaySmart(game), 61);
+    EXPECT_EQ(play(PlaySmart), 61);
 
     // With only 7s about, nothing passes and the Idiot's draw decides.
     game.newGame();
     place({}, {16, 3});
     ASSERT_EQ(valueFor(Colour::Yellow, 17), 7);
-    EXPECT_EQ(PlaySmart(game), 105) << "nothing passes: the Idiot's draw";
+    EXPECT_EQ(play(PlaySmart), 105) << "nothing passes: the Idiot's draw";
 }
 
 TEST_F(PlayerTest, SmartScansYellowFirstWhicheverSideItPlays)
@@ -123,30 +171,30 @@ TEST_F(PlayerTest, SmartScansYellowFirstWhicheverSideItPlays)
         if (side == 1) {
             game.WisselBeurt();
         }
-        EXPECT_EQ(PlaySmart(game), 121) << "computer plays " << side;
+        EXPECT_EQ(play(PlaySmart), 121) << "computer plays " << side;
     }
     // With no strong yellow cell, red's lowest strong cell is taken.
     game.newGame();
     place({15, 17, 90, 92}, {});
-    EXPECT_EQ(PlaySmart(game), 16);
+    EXPECT_EQ(play(PlaySmart), 16);
 }
 
 TEST_F(PlayerTest, GeniusOpensOnCellZeroAndAnswersOnCellOne)
 {
-    EXPECT_EQ(PlayGenius(game), 0);
+    EXPECT_EQ(play(PlayGenius), 0);
     game.finishMove(0);
-    EXPECT_EQ(PlayGenius(game), 1) << "1 and 15 are worth 5 to red; the lower index wins";
+    EXPECT_EQ(play(PlayGenius), 1) << "1 and 15 are worth 5 to red; the lower index wins";
 }
 
 TEST_F(PlayerTest, GeniusBreaksTiesTowardsItsOwnColour)
 {
     // Red's best: 16 (between 15 and 17) worth 9; yellow's best: 121 worth 9.
     place({15, 17}, {120, 122});
-    EXPECT_EQ(PlayGenius(game), 16) << "red gains rather than denies";
+    EXPECT_EQ(play(PlayGenius), 16) << "red gains rather than denies";
     game.newGame();
     place({15, 17}, {120, 122});
     game.WisselBeurt();
-    EXPECT_EQ(PlayGenius(game), 121) << "yellow gains rather than denies";
+    EXPECT_EQ(play(PlayGenius), 121) << "yellow gains rather than denies";
 }
 
 TEST_F(PlayerTest, GeniusDeniesOnlyAStrictlyBetterCellAndNeverAddsValues)
@@ -155,7 +203,7 @@ TEST_F(PlayerTest, GeniusDeniesOnlyAStrictlyBetterCellAndNeverAddsValues)
     // Cell 46 is worth 5 to red (beside 45) and 9 to yellow: 14 together,
     // more than 61's 11, but values are never combined.
     place({45}, {60, 62, 47});
-    EXPECT_EQ(PlayGenius(game), 61);
+    EXPECT_EQ(play(PlayGenius), 61);
 }
 
 } // namespace

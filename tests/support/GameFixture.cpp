@@ -108,29 +108,66 @@ int outOfPlayCount(Int16 fieldType)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult mirrorMatches(const Game& game, const HeadlessToolkit& toolkit)
+::testing::AssertionResult mirrorMatches(const Game& game, const RecordingView& view)
 {
     for (int i = 0; i < kCellCount; ++i) {
-        if (!(toolkit.cells[static_cast<std::size_t>(i)] == game.cell(i))) {
+        if (!(view.cells[static_cast<std::size_t>(i)] == game.cell(i))) {
             return ::testing::AssertionFailure() << "cell " << i << " is shown wrongly";
         }
     }
-    for (const Colour colour : {Colour::Red, Colour::Yellow}) {
-        const auto slot = static_cast<std::size_t>(colour);
-        if (toolkit.captions[slot] != game.caption(colour)) {
-            return ::testing::AssertionFailure() << "caption shows " << toolkit.captions[slot];
-        }
-        if (toolkit.indicators[slot] != game.indicator(colour)) {
-            return ::testing::AssertionFailure() << "indicator shown wrongly";
-        }
+    if (view.scores[0] != game.state().RedPoints || view.scores[1] != game.state().YellowPoints) {
+        return ::testing::AssertionFailure() << "a score is shown wrongly";
+    }
+    if (view.toMove != game.toMove()) {
+        return ::testing::AssertionFailure() << "the colour to move is shown wrongly";
     }
     return ::testing::AssertionSuccess();
 }
 
-GameFixture::GameFixture() : game(toolkit, tables)
+::testing::AssertionResult menuRulesHold(const MenuState& menus, const GameState& state)
+{
+    using enum MenuItem;
+    const std::vector<std::vector<MenuItem>> groups{
+        {mnuHuman, mnuHumComp, mnuComp},
+        {mnuCompRedIdiot, mnuCompRedSmart, mnuCompRedGenius},
+        {mnuCompYellowIdiot, mnuCompYellowSmart, mnuCompYellowGenius},
+        {mnuStandard, mnuEasy, mnuNormal, mnuHard, mnuImpossible}};
+    for (const auto& group : groups) {
+        int marks = 0;
+        for (const MenuItem item : group) {
+            marks += menus.checked(item) ? 1 : 0;
+        }
+        if (marks != 1) {
+            return ::testing::AssertionFailure() << marks << " check marks in a group";
+        }
+    }
+    for (std::size_t colour = 0; colour < 2; ++colour) {
+        const PlayerRecord& player = state.Players[colour];
+        const MenuItem submenu = colour == 0 ? mnuCompRed : mnuCompYellow;
+        if (menus.enabled(submenu) != (player.IsComputer == 1)) {
+            return ::testing::AssertionFailure() << "level submenu " << colour << " is wrong";
+        }
+        const MenuItem idiot = colour == 0 ? mnuCompRedIdiot : mnuCompYellowIdiot;
+        const auto level = static_cast<MenuItem>(static_cast<int>(idiot) + player.Level);
+        if (player.IsComputer == 1 && !menus.checked(level)) {
+            return ::testing::AssertionFailure() << "level " << player.Level << " is not checked";
+        }
+    }
+    if (menus.enabled(mnuHelp) == menus.checked(mnuComp) ||
+        state.computerVsComputer != menus.checked(mnuComp)) {
+        return ::testing::AssertionFailure() << "Help or the click rule disagree with the mode";
+    }
+    const auto field = static_cast<MenuItem>(static_cast<int>(mnuStandard) + state.FieldType - 1);
+    if (!menus.checked(field)) {
+        return ::testing::AssertionFailure() << "field " << state.FieldType << " is not checked";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+GameFixture::GameFixture() : game(view, tables)
 {
     tables.buildAll();
-    game.Load();
+    menus.load();
 }
 
 void GameFixture::chooseField(Int16 fieldType)

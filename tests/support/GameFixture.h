@@ -3,7 +3,8 @@
 
 #include "FieldTables.h"
 #include "Game.h"
-#include "HeadlessToolkit.h"
+#include "MenuState.h"
+#include "RecordingView.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -20,14 +21,20 @@ namespace tarnel::testing {
 //  - the engine's cached move values and free count agree with the board.
 ::testing::AssertionResult invariantsHold(const Game& game);
 
-// Also checks that the toolkit shows exactly what the engine holds.
-::testing::AssertionResult mirrorMatches(const Game& game, const HeadlessToolkit& toolkit);
+// Also checks that the view shows exactly what the engine holds.
+::testing::AssertionResult mirrorMatches(const Game& game, const RecordingView& view);
+
+// The menu rules that hold after every choice: one check mark in each group,
+// a level submenu enabled exactly when the computer plays its colour, Help
+// disabled exactly in Computer vs Computer, the checked level and field
+// those of the game.
+::testing::AssertionResult menuRulesHold(const MenuState& menus, const GameState& state);
 
 // Number of cells the layout of `fieldType` takes out of play.
 int outOfPlayCount(Int16 fieldType);
 
-// A game on a headless toolkit with built tables, loaded as the program
-// loads it (Human vs computer, yellow Smart, Normal field).
+// A game on a recording view with built tables and the menu rules, loaded
+// as the program loads it (Human vs computer, yellow Smart, Normal field).
 class GameFixture : public ::testing::Test
 {
 protected:
@@ -41,9 +48,10 @@ protected:
     // Value of a move on `index` for `colour` as KijkRond computes it.
     Int16 valueFor(Colour colour, int index) const;
 
-    HeadlessToolkit toolkit;
+    RecordingView view;
     FieldTables tables;
     Game game;
+    MenuState menus{game};
 };
 
 } // namespace tarnel::testing

@@ -1,5 +1,8 @@
 #include "UiFixture.h"
 
+#include "GameFixture.h"
+#include "GameTexts.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -41,6 +44,48 @@ void BoxAnswerer::poll()
         }
     }
     handling_ = nullptr;
+}
+
+::testing::AssertionResult windowShowsTheGame(const frmMain& window)
+{
+    const Game& game = window.game();
+    for (int i = 0; i < kCellCount; ++i) {
+        const Cell& cell = game.cell(i);
+        const CellButton* button = window.Knop(i);
+        if (button->isVisibleTo(&window) != cell.visible || button->isEnabled() != cell.enabled ||
+            button->isChecked() != cell.pressed || button->owner() != cell.owner) {
+            return ::testing::AssertionFailure() << "Knop(" << i << ") does not show its cell";
+        }
+    }
+    const std::optional<Colour> toMove = game.toMove();
+    if (window.btnRed()->picture() != (toMove == Colour::Red ? Picture::red : Picture::Gray) ||
+        window.btnYellow()->picture() !=
+            (toMove == Colour::Yellow ? Picture::yellow : Picture::Gray)) {
+        return ::testing::AssertionFailure() << "an indicator is wrong";
+    }
+    const GameState& state = game.state();
+    if (window.btnRedPoints()->text() != GameTexts::scoreCaption(Colour::Red, state.RedPoints) ||
+        window.btnYellowPoints()->text() !=
+            GameTexts::scoreCaption(Colour::Yellow, state.YellowPoints)) {
+        return ::testing::AssertionFailure() << "a caption is wrong";
+    }
+    const MenuState& menus = window.menus();
+    if (auto rules = tarnel::testing::menuRulesHold(menus, state); !rules) {
+        return rules;
+    }
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const auto item = static_cast<MenuItem>(i);
+        const QAction* action = window.action(item);
+        if (action->isChecked() != menus.checked(item) ||
+            action->isEnabled() != menus.reachable(item)) {
+            return ::testing::AssertionFailure()
+                   << action->objectName().toStdString() << " disagrees with the menu rules";
+        }
+    }
+    if (window.Timer()->interval() != menus.timerInterval()) {
+        return ::testing::AssertionFailure() << "the timer runs at another interval";
+    }
+    return ::testing::AssertionSuccess();
 }
 
 WindowFixture::WindowFixture()

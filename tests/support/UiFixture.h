@@ -49,6 +49,12 @@ private:
     QMessageBox* handling_ = nullptr;
 };
 
+// Everything the main window shows agrees with its game: every board
+// button with its cell, the indicators with the colour to move, the score
+// captions with the scores, the menu's marks and enabled flags with the
+// menu rules, and the timer with the interval in force.
+::testing::AssertionResult windowShowsTheGame(const frmMain& window);
+
 // A loaded, shown main window with built tables.
 class WindowFixture : public ::testing::Test
 {

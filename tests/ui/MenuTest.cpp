@@ -20,42 +20,7 @@ protected:
     bool enabled(MenuItem item) const { return window->action(item)->isEnabled(); }
 
     // The rules that must hold after every choice.
-    void expectInvariants()
-    {
-        const std::vector<std::vector<MenuItem>> groups{
-            {mnuHuman, mnuHumComp, mnuComp},
-            {mnuCompRedIdiot, mnuCompRedSmart, mnuCompRedGenius},
-            {mnuCompYellowIdiot, mnuCompYellowSmart, mnuCompYellowGenius},
-            {mnuStandard, mnuEasy, mnuNormal, mnuHard, mnuImpossible}};
-        for (const auto& group : groups) {
-            int marks = 0;
-            for (const MenuItem item : group) {
-                marks += checked(item) ? 1 : 0;
-                EXPECT_EQ(checked(item), window->menus().checked(item));
-            }
-            EXPECT_EQ(marks, 1);
-        }
-        const GameState& state = window->game().state();
-        EXPECT_EQ(enabled(mnuCompRed), state.Players[0].IsComputer == 1);
-        EXPECT_EQ(enabled(mnuCompYellow), state.Players[1].IsComputer == 1);
-        EXPECT_EQ(enabled(mnuHelp), !checked(mnuComp));
-        EXPECT_EQ(enabled(mnuHelpContents), !checked(mnuComp));
-        EXPECT_EQ(enabled(mnuHelpAbout), !checked(mnuComp));
-        EXPECT_EQ(state.computerVsComputer, checked(mnuComp));
-        const std::array<MenuItem, 3> redLevels{mnuCompRedIdiot, mnuCompRedSmart, mnuCompRedGenius};
-        const std::array<MenuItem, 3> yellowLevels{mnuCompYellowIdiot, mnuCompYellowSmart,
-                                                   mnuCompYellowGenius};
-        if (state.Players[0].IsComputer == 1) {
-            EXPECT_TRUE(checked(redLevels.at(static_cast<std::size_t>(state.Players[0].Level))));
-        }
-        if (state.Players[1].IsComputer == 1) {
-            EXPECT_TRUE(checked(yellowLevels.at(static_cast<std::size_t>(state.Players[1].Level))));
-        }
-        const std::array<MenuItem, 5> fields{mnuStandard, mnuEasy, mnuNormal, mnuHard,
-                                             mnuImpossible};
-        EXPECT_TRUE(checked(fields.at(static_cast<std::size_t>(state.FieldType - 1))));
-        EXPECT_EQ(window->Timer()->interval(), window->menus().timerInterval());
-    }
+    void expectInvariants() { EXPECT_TRUE(windowShowsTheGame(*window)); }
 
     // A game is under way on the field: fresh, red to move.
     void expectFreshGame()

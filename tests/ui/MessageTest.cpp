@@ -1,6 +1,5 @@
 // The message boxes: the score enquiry and the end of a game, read from the
 // real boxes, with the real nested event loop and the timer running.
-#include "Texts.h"
 #include "UiFixture.h"
 
 #include <QTest>

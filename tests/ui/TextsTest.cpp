@@ -1,10 +1,28 @@
-// What the score buttons answer.
-#include "Texts.h"
+// The game's texts in English, letter for letter: the score captions, the
+// result of a game and what the score buttons answer.
+#include "GameTexts.h"
 
 #include <gtest/gtest.h>
 
-namespace tarnel {
+namespace tarnel::ui {
 namespace {
+
+TEST(GameTexts, CaptionsAndResults)
+{
+    EXPECT_EQ(GameTexts::scoreCaption(Colour::Red, 0), "Red has 0 points");
+    EXPECT_EQ(GameTexts::scoreCaption(Colour::Yellow, 1), "Yellow has 1 point");
+    EXPECT_EQ(GameTexts::scoreCaption(Colour::Red, 6), "Red has 6 points");
+    EXPECT_EQ(GameTexts::scoreCaption(Colour::Yellow, 1875), "Yellow has 1875 points");
+
+    EXPECT_EQ(GameTexts::result(75, 75),
+              "G A M E  O V E R\n\r\n\rNo winner ... no loser. Both have 75 points.");
+    EXPECT_EQ(GameTexts::result(40, 52), "G A M E  O V E R\n\r\n\ryellow wins with 52 points to 40.");
+    EXPECT_EQ(GameTexts::result(52, 40), "G A M E  O V E R\n\r\n\rRed wins with 52 points to 40.");
+    EXPECT_EQ(GameTexts::result(1, 0), "G A M E  O V E R\n\r\n\rRed wins with 1 points to 0.");
+    const QString heading = GameTexts::result(0, 0).left(20);
+    EXPECT_EQ(heading, QStringLiteral("G A M E  O V E R") + QChar(10) + QChar(13) + QChar(10) +
+                           QChar(13));
+}
 
 struct EnquiryCase
 {
@@ -21,8 +39,8 @@ class ScoreEnquiryTest : public ::testing::TestWithParam<EnquiryCase>
 TEST_P(ScoreEnquiryTest, AnswersWithMirroredTexts)
 {
     const EnquiryCase& c = GetParam();
-    EXPECT_EQ(scoreEnquiry(Colour::Red, c.red, c.yellow), c.redText);
-    EXPECT_EQ(scoreEnquiry(Colour::Yellow, c.red, c.yellow), c.yellowText);
+    EXPECT_EQ(GameTexts::scoreEnquiry(Colour::Red, c.red, c.yellow), c.redText);
+    EXPECT_EQ(GameTexts::scoreEnquiry(Colour::Yellow, c.red, c.yellow), c.yellowText);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,4 +63,4 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 } // namespace
-} // namespace tarnel
+} // namespace tarnel::ui

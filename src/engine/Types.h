@@ -1,4 +1,4 @@
-// Value types shared by the engine, the players and every toolkit.
+// Value types of the game, shared by the engine, the players and the view.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,7 @@
 // The menu bar's state and rules, without widgets: which items carry a check
-// mark, which are enabled, and what each choice does to the game. The window
-// mirrors this state onto its menu after every choice.
+// mark, which are enabled, what each choice does to the game, and the timer
+// interval the level items set. The window mirrors this state onto its menu
+// after every choice. No Qt here, so that the rules are tested headless.
 #pragma once
 
 #include "Game.h"
@@ -52,7 +53,10 @@ public:
     // 100 ms. `game` is borrowed and must outlive the menus.
     explicit MenuState(Game& game);
 
-    // The menu's part of the main window's load: red's level submenu off.
+    // The main window's load, but for placing the window: a person plays
+    // red, the computer plays yellow at Smart, red's level submenu is
+    // disabled, and the Normal field is laid out for the first game.
+    // Precondition: the field tables are built.
     void load();
 
     // Carries out the choice of `item`. Exit, help and about only concern

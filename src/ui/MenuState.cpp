@@ -23,7 +23,12 @@ MenuState::MenuState(Game& game) : game_(game)
 
 void MenuState::load()
 {
+    const GameState& state = game_.state();
+    game_.setPlayer(Colour::Red, 0, state.Players[0].Level);
+    game_.setPlayer(Colour::Yellow, 1, level::Smart);
     setEnabled(MenuItem::mnuCompRed, false);
+    game_.setFieldType(field::Normal);
+    game_.NewField(field::Normal);
 }
 
 MenuItem MenuState::parent(MenuItem item)
