@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <cstdlib>
 
 namespace tarnel::ui {
 
@@ -18,14 +19,15 @@ public:
     {
         window->installEventFilter(this);
         // Some window managers frame a window where it stands, without
-        // moving it, and so without an event: the frame is looked for a
-        // short while after the window is shown.
+        // moving it and so without an event, and some place a new window
+        // themselves once it is mapped: for a short while after the window
+        // is shown, it is put back in the centre whenever it is not there.
         watch_.setInterval(kWatchIntervalMs);
         connect(&watch_, &QTimer::timeout, this, [this] {
-            if (sizeChanged()) {
+            if (sizeChanged() || !centred()) {
                 centre();
             }
-            if (framed() || watched_.elapsed() > kWatchForMs) {
+            if (watched_.elapsed() > kWatchForMs) {
                 watch_.stop();
             }
         });
@@ -60,10 +62,16 @@ protected:
 
 private:
     static constexpr int kWatchIntervalMs = 20;
-    static constexpr int kWatchForMs = 2000;
+    static constexpr int kWatchForMs = 1500;
 
-    bool framed() const { return outerGeometry(window_).size() != window_->size(); }
     bool sizeChanged() const { return outerGeometry(window_).size() != centredSize_; }
+    bool centred() const
+    {
+        const QRect outer = outerGeometry(window_);
+        const QRect reference = reference_();
+        const QPoint offset = outer.center() - reference.center();
+        return !reference.isValid() || (std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1);
+    }
 
     void centre()
     {

@@ -3,10 +3,10 @@
 //
 // A window manager puts its frame round a window only after the window has
 // been shown, so a window centred by its inner size alone would stand half
-// a title bar too low. The helper centres the window when it is shown and
-// again whenever its outer size changes, which is when the frame arrives.
-// It leaves a window that the person has moved alone: moves that do not
-// change the outer size are not answered.
+// a title bar too low. The helper centres the window when it is shown, keeps
+// it centred for the moment the window manager takes to frame and place it,
+// and again whenever its outer size changes. Otherwise it leaves a window
+// that the person has moved alone.
 #pragma once
 
 #include <QRect>

@@ -42,7 +42,7 @@ QString installTranslations(const QLocale& locale)
                     QStringLiteral(":/i18n"))) {
         return {};
     }
-    const QString language = game->language().section(QLatin1Char('_'), 0, 0);
+    QString language = game->language().section(QLatin1Char('_'), 0, 0);
     Installed& current = installed();
     current.game = std::move(game);
     QCoreApplication::installTranslator(current.game.get());

@@ -4,10 +4,10 @@
 #include "Centring.h"
 #include "ComputerTurn.h"
 #include "Fonts.h"
+#include "GameTexts.h"
 #include "IndicatorButton.h"
 #include "Pictures.h"
 #include "ProgramIcon.h"
-#include "GameTexts.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

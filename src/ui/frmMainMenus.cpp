@@ -3,8 +3,8 @@
 #include "frmMain.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QTimer>
 

@@ -42,6 +42,17 @@ grep -qx "Icon=$app_id" "$root/usr/share/applications/$app_id.desktop" || { echo
 grep -qx "Exec=tarnel" "$root/usr/share/applications/$app_id.desktop" || { echo "Exec= is not tarnel"; fail=1; }
 grep -q "<id>$app_id</id>" "$root/usr/share/metainfo/$app_id.metainfo.xml" || { echo "metainfo id"; fail=1; }
 grep -q '<release version="1.0.10"' "$root/usr/share/metainfo/$app_id.metainfo.xml" || { echo "release"; fail=1; }
+# Dutch and German beside English.
+for lang in nl de; do
+  for key in Name GenericName Comment; do
+    grep -q "^$key\[$lang\]=" "$root/usr/share/applications/$app_id.desktop" ||
+      { echo "the desktop entry has no $key[$lang]"; fail=1; }
+  done
+  for element in name summary; do
+    grep -q "<$element xml:lang=\"$lang\">" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+      { echo "the metainfo has no $element in $lang"; fail=1; }
+  done
+done
 
 if ((fail)); then
   echo "installed tree:"

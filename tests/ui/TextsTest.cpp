@@ -16,12 +16,13 @@ TEST(GameTexts, CaptionsAndResults)
 
     EXPECT_EQ(GameTexts::result(75, 75),
               "G A M E  O V E R\n\r\n\rNo winner ... no loser. Both have 75 points.");
-    EXPECT_EQ(GameTexts::result(40, 52), "G A M E  O V E R\n\r\n\ryellow wins with 52 points to 40.");
+    EXPECT_EQ(GameTexts::result(40, 52),
+              "G A M E  O V E R\n\r\n\ryellow wins with 52 points to 40.");
     EXPECT_EQ(GameTexts::result(52, 40), "G A M E  O V E R\n\r\n\rRed wins with 52 points to 40.");
     EXPECT_EQ(GameTexts::result(1, 0), "G A M E  O V E R\n\r\n\rRed wins with 1 points to 0.");
     const QString heading = GameTexts::result(0, 0).left(20);
-    EXPECT_EQ(heading, QStringLiteral("G A M E  O V E R") + QChar(10) + QChar(13) + QChar(10) +
-                           QChar(13));
+    EXPECT_EQ(heading,
+              QStringLiteral("G A M E  O V E R") + QChar(10) + QChar(13) + QChar(10) + QChar(13));
 }
 
 struct EnquiryCase
