@@ -42,6 +42,21 @@ int pairScore(const Game& game, Picture picture)
 }
 } // namespace
 
+std::vector<std::string> boardRows(const Game& game)
+{
+    std::vector<std::string> rows(kRows, std::string(kColumns, '.'));
+    for (int i = 0; i < kCellCount; ++i) {
+        const Cell& cell = game.cell(i);
+        char& shown =
+            rows[static_cast<std::size_t>(i / kColumns)][static_cast<std::size_t>(i % kColumns)];
+        shown = cell.owner == Picture::red      ? 'R'
+                : cell.owner == Picture::yellow ? 'Y'
+                : !cell.visible                 ? '#'
+                                                : '.';
+    }
+    return rows;
+}
+
 int outOfPlayCount(Int16 fieldType)
 {
     static const int counts[] = {0, 0, 12, 14, 20, 24};

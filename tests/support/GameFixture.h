@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace tarnel::testing {
@@ -29,6 +30,10 @@ namespace tarnel::testing {
 // disabled exactly in Computer vs Computer, the checked level and field
 // those of the game.
 ::testing::AssertionResult menuRulesHold(const MenuState& menus, const GameState& state);
+
+// The board as ten rows of fifteen characters, top row first: '.' a free
+// cell, 'R' red, 'Y' yellow, '#' out of play.
+std::vector<std::string> boardRows(const Game& game);
 
 // Number of cells the layout of `fieldType` takes out of play.
 int outOfPlayCount(Int16 fieldType);

@@ -28,6 +28,18 @@ struct LanguageCase
     const char* cancel;   // one of Qt's own texts
 };
 
+// A locale that keeps the English texts.
+LanguageCase english(const char* locale)
+{
+    return {locale,
+            "",
+            "&Game|&Difficulty|&Field|&Players|&Help",
+            "Red has 6 points",
+            "yellow wins with 52 points to 40.",
+            "Red is 5 points in front of yellow.",
+            "Cancel"};
+}
+
 class TranslationTest : public ::testing::TestWithParam<LanguageCase>
 {
 protected:
@@ -111,15 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageCase{"de_DE", "de", "&Spiel|S&chwierigkeit|&Feld|Spie&ler|&Hilfe",
                                    "Rot hat 6 Punkte", "Gelb gewinnt mit 52 zu 40 Punkten.",
                                    "Rot liegt 5 Punkte vor Gelb.", "Abbrechen"},
-                      LanguageCase{"C", "", "&Game|&Difficulty|&Field|&Players|&Help",
-                                   "Red has 6 points", "yellow wins with 52 points to 40.",
-                                   "Red is 5 points in front of yellow.", "Cancel"},
-                      LanguageCase{"en_US", "", "&Game|&Difficulty|&Field|&Players|&Help",
-                                   "Red has 6 points", "yellow wins with 52 points to 40.",
-                                   "Red is 5 points in front of yellow.", "Cancel"},
-                      LanguageCase{"fr_FR", "", "&Game|&Difficulty|&Field|&Players|&Help",
-                                   "Red has 6 points", "yellow wins with 52 points to 40.",
-                                   "Red is 5 points in front of yellow.", "Cancel"}),
+                      english("C"), english("en_US"), english("fr_FR")),
     [](const auto& info) { return std::string(info.param.locale); });
 
 // The locale comes from the environment as desktop programs read it. CTest
