@@ -48,12 +48,14 @@ public:
     Int16 KijkRond(Int16& punten, const Int16& index, Picture tek) const;
     // Scores the move just made on `index` for the colour to move.
     void ScoreMove(Int16 index);
-    // Hands the turn over to the other colour.
+    // Hands the turn over to the other colour, and tells the view which
+    // move did so (the cell taken last in this game, if any).
     void WisselBeurt();
     // True when no visible free cell is left. Constant time: the count of
     // visible free cells is kept as cells change.
     bool BordVol() const { return openCount_ == 0; }
-    // Announces the result (modal) and then starts the next game.
+    // Tells the view that nobody is to move and that the game is over (the
+    // view shows the result modally), then starts the next game.
     void GameOver();
 
     // The closing steps of every move, a person's or the computer's:
