@@ -38,6 +38,11 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(head -n1 "$displayfile")"
 export QT_QPA_PLATFORM=xcb
+# The server is up once a client can talk to it.
+for _ in $(seq 100); do
+  xprop -root >/dev/null 2>&1 && break
+  sleep 0.1
+done
 
 # The accessibility bus, and Qt's bridge to it switched on.
 if [[ -x /usr/libexec/at-spi-bus-launcher ]]; then
@@ -46,14 +51,27 @@ if [[ -x /usr/libexec/at-spi-bus-launcher ]]; then
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 fi
 
-if ((with_wm)); then
+# Starts openbox; true once it has claimed the screen, false if it ended.
+start_wm() {
   openbox --sm-disable &
-  pids+=($!)
-  # Ready once it has claimed the screen.
+  local wm=$!
+  pids+=("$wm")
   for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$wm" 2>/dev/null || return 1
     sleep 0.1
   done
+  return 1
+}
+if ((with_wm)); then
+  started=0
+  for _ in 1 2 3; do
+    if start_wm; then
+      started=1
+      break
+    fi
+  done
+  ((started)) || { echo "session.sh: openbox did not start on $DISPLAY" >&2; exit 1; }
 fi
 
 status=0
