@@ -21,14 +21,20 @@ if [[ -z ${TARNEL_IN_SESSION_BUS:-} ]]; then
   exec dbus-run-session -- "$0" --no-wm "$@"
 fi
 
+# -noreset: the server must not start over whenever its last client leaves
+# (the readiness check below is such a client).
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+xvfblog=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$displayfile" 2>"$xvfblog" &
 xvfb=$!
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   kill "$xvfb" 2>/dev/null || true
-  rm -f "$displayfile"
+  # Waits for the server to be gone: a server still shutting down would
+  # remove the socket of the next session's server on the same display.
+  wait "${pids[@]}" "$xvfb" 2>/dev/null || true
+  rm -f "$displayfile" "$xvfblog"
 }
 trap cleanup EXIT
 
@@ -43,6 +49,11 @@ for _ in $(seq 100); do
   xprop -root >/dev/null 2>&1 && break
   sleep 0.1
 done
+if ! kill -0 "$xvfb" 2>/dev/null || ! xprop -root >/dev/null 2>&1; then
+  echo "session.sh: Xvfb did not come up on $DISPLAY:" >&2
+  cat "$xvfblog" >&2
+  exit 1
+fi
 
 # The accessibility bus, and Qt's bridge to it switched on.
 if [[ -x /usr/libexec/at-spi-bus-launcher ]]; then
@@ -76,4 +87,8 @@ fi
 
 status=0
 "$@" || status=$?
+if ((status != 0)) && ! kill -0 "$xvfb" 2>/dev/null; then
+  echo "session.sh: Xvfb on $DISPLAY ended early:" >&2
+  cat "$xvfblog" >&2
+fi
 exit "$status"
