@@ -15,7 +15,7 @@ probe=$build/bench/tarnel_startup_probe
 idle_seconds=${IDLE_SECONDS:-30}
 
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$displayfile" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp -noreset 3>"$displayfile" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$displayfile"' EXIT
 for _ in $(seq 100); do [[ -s $displayfile ]] && break; sleep 0.1; done
