@@ -67,8 +67,7 @@ BENCHMARK(BM_KijkRond);
 
 // One call of a routine on the mid-game board. A routine only chooses, so
 // the board stays as it is from one call to the next.
-template <std::optional<Int16> (*Play)(const Game&, Lcg24&)>
-void BM_Routine(benchmark::State& state)
+template <PlayRoutine Play> void BM_Routine(benchmark::State& state)
 {
     Headless h;
     playHalfGame(h);

@@ -14,20 +14,11 @@ bool computerTurnTick(Game& game)
     if (game.BordVol()) {
         return false; // the result of the last game is still open
     }
-    std::optional<Int16> index;
-    switch (player.Level) {
-    case level::Idiot:
-        index = PlayIdiot(game, game.random());
-        break;
-    case level::Smart:
-        index = PlaySmart(game, game.random());
-        break;
-    case level::Genius:
-        index = PlayGenius(game, game.random());
-        break;
-    default:
-        return false;
+    if (player.Level < 0 || player.Level >= static_cast<Int16>(kPlayRoutines.size())) {
+        return false; // no such level
     }
+    const std::optional<Int16> index =
+        kPlayRoutines[static_cast<std::size_t>(player.Level)](game, game.random());
     if (!index) {
         return false;
     }

@@ -9,9 +9,14 @@
 #include "Game.h"
 #include "Lcg24.h"
 
+#include <array>
 #include <optional>
 
 namespace tarnel {
+
+// The form every level shares: the game as it stands and the program's
+// generator in, the chosen cell out.
+using PlayRoutine = std::optional<Int16> (*)(const Game& game, Lcg24& random);
 
 // Idiot (level 0): a random free cell. Draws r from `random`, k =
 // floor(r * 150), and draws again, one draw per try, until cell k is free.
@@ -26,5 +31,8 @@ std::optional<Int16> PlaySmart(const Game& game, Lcg24& random);
 // tie); its own colour's unless the opponent's best is worth strictly more.
 // It draws no random number.
 std::optional<Int16> PlayGenius(const Game& game, Lcg24& random);
+
+// The routines by level: Idiot, Smart, Genius.
+inline constexpr std::array<PlayRoutine, 3> kPlayRoutines{PlayIdiot, PlaySmart, PlayGenius};
 
 } // namespace tarnel

@@ -24,8 +24,8 @@ public:
         // is shown, it is put back in the centre whenever it is not there.
         watch_.setInterval(kWatchIntervalMs);
         connect(&watch_, &QTimer::timeout, this, [this] {
-            if (sizeChanged() || !centred()) {
-                centre();
+            if (!centred()) {
+                centreOn(window_, reference_());
             }
             if (watched_.elapsed() > kWatchForMs) {
                 watch_.stop();
@@ -39,23 +39,12 @@ protected:
         if (watched != window_) {
             return false;
         }
-        switch (event->type()) {
-        case QEvent::Show:
-            centre();
+        if (event->type() == QEvent::Show) {
             // The platform may still apply an older position as it maps the
-            // window: the watch centres once more in any case.
-            centredSize_ = QSize();
+            // window, and the frame comes later: the watch puts it right.
+            centreOn(window_, reference_());
             watched_.start();
             watch_.start();
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            if (window_->isVisible() && sizeChanged()) {
-                centre();
-            }
-            break;
-        default:
-            break;
         }
         return false;
     }
@@ -64,7 +53,6 @@ private:
     static constexpr int kWatchIntervalMs = 20;
     static constexpr int kWatchForMs = 1500;
 
-    bool sizeChanged() const { return outerGeometry(window_).size() != centredSize_; }
     bool centred() const
     {
         const QRect outer = outerGeometry(window_);
@@ -73,15 +61,8 @@ private:
         return !reference.isValid() || (std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1);
     }
 
-    void centre()
-    {
-        centredSize_ = outerGeometry(window_).size();
-        centreOn(window_, reference_());
-    }
-
     QWidget* window_;
     std::function<QRect()> reference_;
-    QSize centredSize_;
     QTimer watch_;
     QElapsedTimer watched_;
 };

@@ -3,10 +3,9 @@
 //
 // A window manager puts its frame round a window only after the window has
 // been shown, so a window centred by its inner size alone would stand half
-// a title bar too low. The helper centres the window when it is shown, keeps
-// it centred for the moment the window manager takes to frame and place it,
-// and again whenever its outer size changes. Otherwise it leaves a window
-// that the person has moved alone.
+// a title bar too low. The helper centres the window when it is shown and
+// keeps it centred for the moment the window manager takes to frame and
+// place it; after that it leaves a window that the person moves alone.
 #pragma once
 
 #include <QRect>

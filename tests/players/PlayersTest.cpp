@@ -36,8 +36,6 @@ TEST(Lcg24, StartsFromItsFixedStateAndHasFullPeriod)
     EXPECT_LT(highest, 1.0);
 }
 
-using Routine = std::optional<Int16> (*)(const Game&, Lcg24&);
-
 class PlayerTest : public GameFixture
 {
 protected:
@@ -45,7 +43,7 @@ protected:
 
     // The routine's choice for the colour to move, taken as the computer's
     // turn takes it, without scoring or a turn change.
-    std::optional<Int16> play(Routine routine)
+    std::optional<Int16> play(PlayRoutine routine)
     {
         const std::optional<Int16> choice = routine(game, game.random());
         if (choice) {
@@ -113,7 +111,7 @@ TEST_F(PlayerTest, IdiotDrawsAgainOnACellOutOfPlay)
 
 TEST_F(PlayerTest, EveryLevelPlaysTheOneFreeCellLeft)
 {
-    for (const Routine routine : {Routine{PlayIdiot}, Routine{PlaySmart}, Routine{PlayGenius}}) {
+    for (const PlayRoutine routine : kPlayRoutines) {
         game.newGame();
         fillAllBut({77});
         EXPECT_EQ(play(routine), 77);
