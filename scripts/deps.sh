@@ -5,9 +5,10 @@ set -euo pipefail
 
 TARNEL_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
   xvfb xauth openbox x11-utils xdotool wmctrl dbus at-spi2-core python3-pyatspi
-  fonts-liberation desktop-file-utils appstream valgrind gcovr clang-format clang-tidy
+  fonts-liberation fonts-noto-core fonts-noto-cjk
+  desktop-file-utils appstream gir1.2-appstream-1.0 valgrind gcovr clang-format clang-tidy
 )
 
 tarnel_install_missing() {

@@ -5,29 +5,38 @@
 namespace tarnel::ui {
 
 namespace {
-QFont boldFont(const QStringList& families, QFont::StyleHint hint, qreal points)
+QFont font(const QStringList& families, QFont::StyleHint hint, qreal points, bool bold)
 {
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(hint);
     font.setPointSizeF(points);
-    font.setBold(true);
+    font.setBold(bold);
     return font;
+}
+
+const QStringList& sansSerifFamilies()
+{
+    static const QStringList families{QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                                      QStringLiteral("Liberation Sans")};
+    return families;
 }
 } // namespace
 
+QFont sansSerif(qreal points)
+{
+    return font(sansSerifFamilies(), QFont::SansSerif, points, false);
+}
+
 QFont sansSerifBold(qreal points)
 {
-    return boldFont(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                                QStringLiteral("Liberation Sans")},
-                    QFont::SansSerif, points);
+    return font(sansSerifFamilies(), QFont::SansSerif, points, true);
 }
 
 QFont serifBold(qreal points)
 {
-    return boldFont(
-        QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-        QFont::Serif, points);
+    return font(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+                QFont::Serif, points, true);
 }
 
 } // namespace tarnel::ui

@@ -7,7 +7,8 @@
 
 namespace tarnel::ui {
 
-// "MS Sans Serif" at `points`, bold.
+// "MS Sans Serif" at `points`, regular and bold.
+QFont sansSerif(qreal points);
 QFont sansSerifBold(qreal points);
 // "Times New Roman" at `points`, bold.
 QFont serifBold(qreal points);

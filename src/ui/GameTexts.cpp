@@ -16,27 +16,52 @@ int column(int index)
 QString GameTexts::scoreCaption(Colour colour, Int16 points)
 {
     // Singular for exactly 1: a new field starts at "0 points", and every
-    // move scores at least 1.
+    // move scores at least 1. Other languages choose their forms for every
+    // other number through the numerus forms.
     if (colour == Colour::Red) {
-        return points == 1 ? tr("Red has 1 point") : tr("Red has %1 points").arg(points);
+        if (points == 1) {
+            //: Red's score button: one line on a button about 180 pixels wide.
+            return tr("Red has 1 point");
+        }
+        //: Red's score button: one line on a button about 180 pixels wide;
+        //: %n is red's score, 0 to 1875 (0 before the first move).
+        return tr("Red has %n points", nullptr, points);
     }
-    return points == 1 ? tr("Yellow has 1 point") : tr("Yellow has %1 points").arg(points);
+    if (points == 1) {
+        //: Yellow's score button: one line on a button about 180 pixels wide.
+        return tr("Yellow has 1 point");
+    }
+    //: Yellow's score button: one line on a button about 180 pixels wide;
+    //: %n is yellow's score, 0 to 1875 (0 before the first move).
+    return tr("Yellow has %n points", nullptr, points);
 }
 
 QString GameTexts::result(Int16 redPoints, Int16 yellowPoints)
 {
+    //: Heading of the message at the end of a game, above the result:
+    //: capitals separated by single blanks, two blanks between the words.
     const QString heading = tr("G A M E  O V E R") + QStringLiteral("\n\r\n\r");
     if (redPoints > yellowPoints) {
-        return heading + tr("Red wins with %1 points to %2.").arg(redPoints).arg(yellowPoints);
+        //: The result when red won. %n is red's score, %1 yellow's (both up to
+        //: 1875); the number form follows %n.
+        return heading + tr("Red wins with %n points to %1.", nullptr, redPoints).arg(yellowPoints);
     }
     if (yellowPoints > redPoints) {
-        return heading + tr("yellow wins with %1 points to %2.").arg(yellowPoints).arg(redPoints);
+        //: The result when yellow won. %n is yellow's score, %1 red's (both up
+        //: to 1875); the number form follows %n. The English starts in lower
+        //: case; other languages write the colour as a sentence begins.
+        return heading +
+               tr("yellow wins with %n points to %1.", nullptr, yellowPoints).arg(redPoints);
     }
-    return heading + tr("No winner ... no loser. Both have %1 points.").arg(redPoints);
+    //: The result of a draw; %n is the score both colours have, up to 1875.
+    return heading + tr("No winner ... no loser. Both have %n points.", nullptr, redPoints);
 }
 
 QString GameTexts::scoreEnquiry(Colour asking, Int16 redPoints, Int16 yellowPoints)
 {
+    // The answers of the score buttons: the asking colour first, the other
+    // one last. English says "1 point" only for exactly 1; other languages
+    // choose their forms for every other number through the numerus forms.
     const bool red = asking == Colour::Red;
     const Int16 own = red ? redPoints : yellowPoints;
     const Int16 other = red ? yellowPoints : redPoints;
@@ -46,39 +71,52 @@ QString GameTexts::scoreEnquiry(Colour asking, Int16 redPoints, Int16 yellowPoin
             return red ? tr("Red is 1 point in front of yellow.")
                        : tr("Yellow is 1 point in front of red.");
         }
-        return (red ? tr("Red is %1 points in front of yellow.")
-                    : tr("Yellow is %1 points in front of red."))
-            .arg(lead);
+        //: Red's score button asked; %n is red's lead, 2 to 1875.
+        return red ? tr("Red is %n points in front of yellow.", nullptr, lead)
+                   //: Yellow's score button asked; %n is yellow's lead, 2 to 1875.
+                   : tr("Yellow is %n points in front of red.", nullptr, lead);
     }
     if (own == other) {
         if (own == 1) {
             return red ? tr("Red has 1 point. Well, well so does yellow.")
                        : tr("Yellow has 1 point. Well, well so does red.");
         }
-        return (red ? tr("Red has %1 points. Well, well so does yellow.")
-                    : tr("Yellow has %1 points. Well, well so does red."))
-            .arg(own);
+        //: Red's score button asked while both have the same score; %n is
+        //: that score, 0 or 2 to 1875 (0 before the first move).
+        return red ? tr("Red has %n points. Well, well so does yellow.", nullptr, own)
+                   //: Yellow's score button asked while both have the same score;
+                   //: %n is that score, 0 or 2 to 1875 (0 before the first move).
+                   : tr("Yellow has %n points. Well, well so does red.", nullptr, own);
     }
     const Int16 gap = checkedSub(other, own);
     if (gap == 1) {
         return red ? tr("Red is 1 point behind yellow.") : tr("Yellow is 1 point behind red.");
     }
-    return (red ? tr("Red is %1 points behind yellow.") : tr("Yellow is %1 points behind red."))
-        .arg(gap);
+    //: Red's score button asked; %n is how far red is behind, 2 to 1875.
+    return red ? tr("Red is %n points behind yellow.", nullptr, gap)
+               //: Yellow's score button asked; %n is how far yellow is behind, 2 to 1875.
+               : tr("Yellow is %n points behind red.", nullptr, gap);
 }
 
+// For a screen reader. Rows count 1 to 10 from the top, columns 1 to 15 from
+// the left.
 QString GameTexts::cellName(int index, Picture owner)
 {
     switch (owner) {
     case Picture::red:
+        //: A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.
         return tr("Row %1, column %2, red").arg(row(index)).arg(column(index));
     case Picture::yellow:
+        //: A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.
         return tr("Row %1, column %2, yellow").arg(row(index)).arg(column(index));
     case Picture::Gray:
+        //: A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.
         return tr("Row %1, column %2, free").arg(row(index)).arg(column(index));
     case Picture::Blue:
         break;
     }
+    //: A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out
+    //: of the game by the field's layout (not a sports "offside").
     return tr("Row %1, column %2, out of play").arg(row(index)).arg(column(index));
 }
 
@@ -86,6 +124,8 @@ QString GameTexts::indicatorName(Colour colour, bool toMove, std::optional<Move>
 {
     const bool red = colour == Colour::Red;
     if (!toMove) {
+        //: The turn indicators for a screen reader: whose turn it is, and the
+        //: move that handed the turn over (row 1 to 10, column 1 to 15).
         return red ? tr("Red waits") : tr("Yellow waits");
     }
     if (!after) {
@@ -93,11 +133,16 @@ QString GameTexts::indicatorName(Colour colour, bool toMove, std::optional<Move>
     }
     const int index = after->index;
     if (after->colour == Colour::Red) {
+        //: Read out after each move: who is to move now, then the cell the
+        //: other colour (or, after a game's end, the same one) just chose;
+        //: row 1 to 10, column 1 to 15. Use the help window's verb for choosing.
         return (red ? tr("Red to move. Red took row %1, column %2.")
                     : tr("Yellow to move. Red took row %1, column %2."))
             .arg(row(index))
             .arg(column(index));
     }
+    //: Read out after each move: who is to move now, then the cell yellow
+    //: just chose; row 1 to 10, column 1 to 15.
     return (red ? tr("Red to move. Yellow took row %1, column %2.")
                 : tr("Yellow to move. Yellow took row %1, column %2."))
         .arg(row(index))

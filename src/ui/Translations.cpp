@@ -1,7 +1,9 @@
 #include "Translations.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <memory>
 
@@ -19,7 +21,98 @@ Installed& installed()
     static Installed translators;
     return translators;
 }
+
+const QString kResourceFolder = QStringLiteral(":/i18n");
+
+// "de_AT.UTF-8@euro" → language "de", territory "AT".
+struct Entry
+{
+    QString language;
+    QString territory;
+};
+
+Entry parse(const QString& entry)
+{
+    QString name = entry.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0);
+    name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return {name.section(QLatin1Char('_'), 0, 0), name.section(QLatin1Char('_'), 1, 1)};
+}
+
+bool isEnglish(const Entry& entry)
+{
+    return entry.language == QLatin1String("en") || entry.language == QLatin1String("C") ||
+           entry.language == QLatin1String("POSIX");
+}
+
+// The translation for one preference, or an empty string when none fits.
+QString match(const Entry& entry, const QStringList& available)
+{
+    const auto offer = [&available](const QString& code) {
+        return available.contains(code) ? code : QString();
+    };
+    if (!entry.territory.isEmpty()) {
+        if (QString exact = offer(entry.language + QLatin1Char('_') + entry.territory);
+            !exact.isEmpty()) {
+            return exact;
+        }
+    }
+    if (entry.language == QLatin1String("zh")) {
+        // Traditional characters in Taiwan, Hong Kong and Macao.
+        static const QStringList traditional{QStringLiteral("TW"), QStringLiteral("HK"),
+                                             QStringLiteral("MO"), QStringLiteral("Hant")};
+        return offer(traditional.contains(entry.territory) ? QStringLiteral("zh_TW")
+                                                           : QStringLiteral("zh_CN"));
+    }
+    if (entry.language == QLatin1String("pt")) {
+        return offer(QStringLiteral("pt_BR"));
+    }
+    return offer(entry.language);
+}
 } // namespace
+
+LocaleEnvironment LocaleEnvironment::fromProcess()
+{
+    return {qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
+            qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG")};
+}
+
+QString chooseLanguage(const LocaleEnvironment& environment, const QStringList& available)
+{
+    QString locale = QStringLiteral("C");
+    for (const QString* value : {&environment.lcAll, &environment.lcMessages, &environment.lang}) {
+        if (!value->isEmpty()) {
+            locale = *value;
+            break;
+        }
+    }
+    // As gettext: LANGUAGE is not heard while the locale is plain C.
+    QStringList preferences;
+    if (const Entry entry = parse(locale);
+        !isEnglish(entry) || entry.language == QLatin1String("en")) {
+        preferences = environment.language.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    }
+    preferences << locale;
+    for (const QString& preference : preferences) {
+        const Entry entry = parse(preference);
+        if (isEnglish(entry)) {
+            return {};
+        }
+        if (QString language = match(entry, available); !language.isEmpty()) {
+            return language;
+        }
+    }
+    return {};
+}
+
+QStringList translatedLanguages()
+{
+    QStringList languages;
+    const QStringList files = QDir(kResourceFolder).entryList({QStringLiteral("tarnel_*.qm")});
+    for (const QString& file : files) {
+        languages << file.mid(7).chopped(3); // "tarnel_" and ".qm"
+    }
+    return languages;
+}
 
 void removeTranslations()
 {
@@ -30,19 +123,16 @@ void removeTranslations()
             translator->reset();
         }
     }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
-QString installTranslations(const QLocale& locale)
+QString installTranslations(const QString& language)
 {
     removeTranslations();
     auto game = std::make_unique<QTranslator>();
-    // Tries the locale's languages in the user's order of preference, e.g.
-    // tarnel_de_DE.qm, then tarnel_de.qm; none fits an English locale.
-    if (!game->load(locale, QStringLiteral("tarnel"), QStringLiteral("_"),
-                    QStringLiteral(":/i18n"))) {
+    if (language.isEmpty() || !game->load(QStringLiteral("tarnel_") + language, kResourceFolder)) {
         return {};
     }
-    QString language = game->language().section(QLatin1Char('_'), 0, 0);
     Installed& current = installed();
     current.game = std::move(game);
     QCoreApplication::installTranslator(current.game.get());
@@ -55,7 +145,16 @@ QString installTranslations(const QLocale& locale)
         current.qt = std::move(qt);
         QCoreApplication::installTranslator(current.qt.get());
     }
+    // The direction comes from the language itself, whether or not Qt's own
+    // translation is there to tell it.
+    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
     return language;
+}
+
+QString installTranslations()
+{
+    return installTranslations(
+        chooseLanguage(LocaleEnvironment::fromProcess(), translatedLanguages()));
 }
 
 } // namespace tarnel::ui

@@ -1,20 +1,48 @@
-// The program speaks the language of the system locale (LANGUAGE, LC_ALL,
-// LC_MESSAGES, LANG) where it has a translation, Dutch or German, and
+// The program speaks the player's language where it has a translation, and
 // English otherwise. Qt's own texts, such as the message box's OK button,
-// follow in the same language from Qt's translations.
+// follow in the same language from Qt's translations, and the windows read
+// right to left in a right-to-left language.
 #pragma once
 
-#include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace tarnel::ui {
 
-// Loads Tarnel's texts and Qt's own for `locale` and installs them in the
-// application, in place of any loaded before. Returns the language loaded
-// ("nl", "de"), or an empty string when the texts stay English.
-QString installTranslations(const QLocale& locale = QLocale::system());
+// The locale variables as gettext reads them.
+struct LocaleEnvironment
+{
+    QString language;   // LANGUAGE: preferences separated by ':'
+    QString lcAll;      // LC_ALL
+    QString lcMessages; // LC_MESSAGES
+    QString lang;       // LANG
 
-// Back to the English texts.
+    static LocaleEnvironment fromProcess();
+};
+
+// The first of the player's languages that `available` holds ("de",
+// "pt_BR", "zh_TW"), or an empty string for English. The preferences are
+// LANGUAGE's entries in order, then the first set of LC_ALL, LC_MESSAGES and
+// LANG; LANGUAGE counts only when that locale is not C or POSIX. An English,
+// C or POSIX entry chooses English and ends the search. A regional variant
+// without a translation of its own gets its language's (de_AT: de); Chinese
+// goes by script (zh_HK, zh_MO: zh_TW; zh_SG: zh_CN) and any Portuguese gets
+// pt_BR.
+QString chooseLanguage(const LocaleEnvironment& environment, const QStringList& available);
+
+// The languages Tarnel's texts are translated into.
+QStringList translatedLanguages();
+
+// Loads Tarnel's texts and Qt's own for `language` ("" for English) and
+// installs them in the application, in place of any loaded before, with the
+// layout direction of the language. Returns the language loaded, or an
+// empty string when the texts stay English.
+QString installTranslations(const QString& language);
+
+// The language chosen from the process's locale variables, installed.
+QString installTranslations();
+
+// Back to the English texts, left to right.
 void removeTranslations();
 
 } // namespace tarnel::ui

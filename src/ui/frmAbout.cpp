@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Centring.h"
+#include "Direction.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
@@ -34,6 +35,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    //: Title bar of the about window.
     setWindowTitle(tr("About Tarnel"));
     setWindowIcon(programIcon());
     setFixedSize(twips(4590), twips(2460));
@@ -58,22 +60,30 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     lblVersion_->setFont(sansSerifBold(9.75));
 
     lblDescription_ = makeLabel(this, "lblDescription", twipsRect(1050, 945, 3255, 225));
+    //: One line of about 215 pixels in bold: the program is free of charge.
     lblDescription_->setText(tr("Freeware ... have fun"));
     setTextColour(lblDescription_, Qt::black);
 
     label1_ = makeLabel(this, "Label1", twipsRect(1050, 1155, 3270, 435));
     label1_->setWordWrap(true);
+    label1_->setFont(sansSerif(8.25));
+    //: At most two lines of about 215 pixels: an invitation to write to the
+    //: developers for news of the game or for its source code.
     label1_->setText(tr("Write to the Tarnel developers for news or the source."));
 
+    //: The button that closes the about window, about 75 pixels wide.
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(twipsRect(1718, 1890, 1155, 345));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
+    placeForDirection(this);
+
     // Load: the version and the title, read from the application each time.
     const QVersionNumber version =
         QVersionNumber::fromString(QCoreApplication::applicationVersion());
+    //: One line: major, minor and revision, as in "Version 1.0.10".
     lblVersion_->setText(tr("Version %1.%2.%3")
                              .arg(version.majorVersion())
                              .arg(version.minorVersion())
@@ -94,10 +104,12 @@ void frmAbout::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     // The etched separator: a white line two pixels high under a grey one.
     QPainter painter(this);
-    painter.fillRect(QRect(QPoint(twips(210), twips(1710)), QPoint(twips(4380), twips(1710) + 1)),
+    painter.fillRect(visualRect(this, QRect(QPoint(twips(210), twips(1710)),
+                                            QPoint(twips(4380), twips(1710) + 1))),
                      Qt::white);
-    painter.fillRect(QRect(QPoint(twips(195), twips(1695)), QPoint(twips(4380), twips(1695))),
-                     QColor(0x80, 0x80, 0x80));
+    painter.fillRect(
+        visualRect(this, QRect(QPoint(twips(195), twips(1695)), QPoint(twips(4380), twips(1695)))),
+        QColor(0x80, 0x80, 0x80));
 }
 
 } // namespace tarnel::ui

@@ -2,6 +2,7 @@
 
 #include "CellButton.h"
 #include "Centring.h"
+#include "Direction.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
@@ -18,11 +19,27 @@ struct DrawingButton
     int index;
     int left;
     int top;
+    const char* name; // for a screen reader
 };
 // Section 1: one button. Section 2: two buttons corner to corner.
 // Section 3: two buttons side to side, one above the other.
-constexpr std::array<DrawingButton, 5> kDrawing{
-    {{0, 210, 210}, {1, 735, 945}, {5, 210, 1470}, {2, 210, 2310}, {3, 210, 2835}}};
+constexpr std::array<DrawingButton, 5> kDrawing{{
+    //: The help window's drawings, read by a screen reader: the single button
+    //: beside the first rule.
+    {0, 210, 210, QT_TRANSLATE_NOOP("tarnel::ui::frmHelp", "Drawing: a chosen button")},
+    //: The help window's drawings, read by a screen reader: two buttons that
+    //: touch only at a corner, beside the rule worth 2 points.
+    {1, 735, 945,
+     QT_TRANSLATE_NOOP("tarnel::ui::frmHelp", "Drawing: upper button, touching at a corner")},
+    {5, 210, 1470,
+     QT_TRANSLATE_NOOP("tarnel::ui::frmHelp", "Drawing: lower button, touching at a corner")},
+    //: The help window's drawings, read by a screen reader: two buttons that
+    //: touch along a long side, beside the rule worth 4 points.
+    {2, 210, 2310,
+     QT_TRANSLATE_NOOP("tarnel::ui::frmHelp", "Drawing: upper button, touching along a side")},
+    {3, 210, 2835,
+     QT_TRANSLATE_NOOP("tarnel::ui::frmHelp", "Drawing: lower button, touching along a side")},
+}};
 
 struct Rule
 {
@@ -34,13 +51,20 @@ struct Rule
     const char* text;
 };
 constexpr std::array<Rule, 3> kRules{{
+    //: The help window's first rule: one line of about 280 pixels in bold.
     {"Label1", 1365, 315, 4215, 330,
      QT_TRANSLATE_NOOP("tarnel::ui::frmHelp", "Every button gives the player 1 point")},
+    //: The help window's second rule, beside a drawing of two buttons that touch
+    //: only at a corner ("point side"); at most four lines of about 280 pixels
+    //: in bold. The English keeps its old spelling; translations spell well.
     {"Label2", 1365, 1050, 4215, 855,
      QT_TRANSLATE_NOOP("tarnel::ui::frmHelp",
                        "When a button is choosen by a player, every button on the point side that "
                        "was already choosen before by that player gives that player an aditional "
                        "2 points")},
+    //: The help window's third rule, beside a drawing of two buttons that touch
+    //: along a side ("long side"); at most three lines of about 295 pixels in
+    //: bold. The English keeps its old spelling; translations spell well.
     {"Label3", 1260, 2415, 4425, 750,
      QT_TRANSLATE_NOOP("tarnel::ui::frmHelp",
                        "When a button is choosen by a player, every button on the long side that "
@@ -57,6 +81,7 @@ constexpr int kLineRight = 5565;
 frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("frmHelp"));
+    //: Title bar of the help window.
     setWindowTitle(tr("Tarnel help"));
     setWindowIcon(programIcon());
     setFixedSize(twips(6030), twips(3960));
@@ -72,6 +97,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
         button->setFaceColour(QColor(0xC0, 0x00, 0x00));
         button->setOwner(Picture::Blue); // shown only while disabled: never
         button->setFocusPolicy(Qt::NoFocus);
+        button->setAccessibleName(tr(drawing.name));
         knop_.at(static_cast<std::size_t>(drawing.index)) = button;
     }
 
@@ -87,10 +113,12 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
         labels_[i] = label;
     }
 
+    //: The button that closes the help window, about 80 pixels wide.
     okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setGeometry(twipsRect(2408, 3465, 1215, 375));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    placeForDirection(this);
     okButton_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -111,8 +139,9 @@ void frmHelp::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QColor colour = palette().color(QPalette::WindowText);
     for (const int y : kLineHeights) {
-        painter.fillRect(
-            QRect(QPoint(twips(kLineLeft), twips(y)), QPoint(twips(kLineRight), twips(y))), colour);
+        painter.fillRect(visualRect(this, QRect(QPoint(twips(kLineLeft), twips(y)),
+                                                QPoint(twips(kLineRight), twips(y)))),
+                         colour);
     }
 }
 

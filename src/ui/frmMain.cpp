@@ -10,6 +10,7 @@
 #include "ProgramIcon.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -64,6 +65,10 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
     background.setColor(QPalette::Window, kWorkspaceColour);
     client->setPalette(background);
     client->setAutoFillBackground(true);
+    // The board is the game's picture, as a chessboard is: cell 0 stays at
+    // the top left and the status row keeps its order in every language,
+    // while the menu bar follows the language's direction.
+    client->setLayoutDirection(Qt::LeftToRight);
     setCentralWidget(client);
 
     createStatusRow(client);
@@ -99,7 +104,11 @@ void frmMain::createBoard(QWidget* client)
         button->setObjectName(QStringLiteral("Knop(%1)").arg(i));
         button->setGeometry((i % kColumns) * kCellPitch, (i / kColumns) * kCellPitch, kCellSize,
                             kCellSize);
-        connect(button, &QPushButton::clicked, this, [this, i] { game_.pressCell(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            if (!underModalWindow()) {
+                game_.pressCell(i);
+            }
+        });
         connect(button, &CellButton::arrowKeyPressed, this,
                 [this, i](Qt::Key key) { moveBoardFocus(i, key); });
         connect(button, &CellButton::focusTaken, this, [this, i] { lastFocusedCell_ = i; });
@@ -132,15 +141,25 @@ void frmMain::createStatusRow(QWidget* client)
     }
     btnRed_->setAutoDefault(false);
     btnYellow_->setAutoDefault(false);
-    connect(btnRedPoints_, &QPushButton::clicked, this, [this] { showScoreEnquiry(Colour::Red); });
-    connect(btnYellowPoints_, &QPushButton::clicked, this,
-            [this] { showScoreEnquiry(Colour::Yellow); });
+    for (const Colour colour : {Colour::Red, Colour::Yellow}) {
+        connect(colour == Colour::Red ? btnRedPoints_ : btnYellowPoints_, &QPushButton::clicked,
+                this, [this, colour] {
+                    if (!underModalWindow()) {
+                        showScoreEnquiry(colour);
+                    }
+                });
+    }
     // A click on an indicator does nothing; its arrow keys lead back to the
     // board.
     for (IndicatorButton* indicator : {btnRed_, btnYellow_}) {
         connect(indicator, &IndicatorButton::arrowKeyPressed, this,
                 [this] { returnFocusToBoard(); });
     }
+}
+
+bool frmMain::underModalWindow()
+{
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 void frmMain::load()

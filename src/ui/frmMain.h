@@ -76,6 +76,11 @@ public:
     void onTimerTick();
 
 private:
+    // While a modal window is open the window takes no action, from the
+    // accessibility bus neither: the mouse and keyboard are blocked by Qt,
+    // but an assistive technology can press a control directly.
+    static bool underModalWindow();
+
     void createBoard(QWidget* client);
     void createStatusRow(QWidget* client);
     void createMenus();

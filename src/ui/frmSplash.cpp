@@ -1,5 +1,6 @@
 #include "frmSplash.h"
 
+#include "Direction.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
@@ -34,6 +35,10 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     picLogo_->setPixmap(programPixmap());
     picLogo_->setAlignment(Qt::AlignCenter);
 
+    //: The start-up window: one line of about 400 pixels in a large serif
+    //: font, shown above the program's name "Tarnel", which follows on its own
+    //: line in larger letters. Write the greeting that reads well before the
+    //: name; where the language puts the name inside the greeting, greet alone.
     lblWelcome_ = new QLabel(tr("Welcome at the"), fraMainFrame_);
     lblWelcome_->setObjectName(QStringLiteral("lblWelcome"));
     lblWelcome_->setGeometry(twipsRect(120, 1320, 5970, 390));
@@ -47,6 +52,9 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     lblProductName_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblProductName_->setFont(serifBold(29.25));
     lblProductName_->setText(QCoreApplication::applicationName());
+
+    placeForDirection(this);
+    placeForDirection(fraMainFrame_);
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer"));

@@ -7,17 +7,25 @@ as Orca would:
     and owner;
   - no control that can take the focus is without a name;
   - a move renames the taken cell, and the bus carries that change;
-  - after the computer's reply the focused indicator tells where it played.
+  - after the computer's reply the focused indicator tells where it played;
+  - while the modal about window is open, pressing a cell or a score button
+    over the bus does nothing;
+  - no focusable control of the about and help windows and of a message box
+    is without a name, nor any of the help window's drawings.
 
-    screen_reader.py TARNEL_EXECUTABLE
+With a locale other than C, only what holds in every language is checked
+(names present, modal windows respected).
+
+    screen_reader.py TARNEL_EXECUTABLE [LOCALE]
 """
+import os
 import re
 import subprocess
 import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 CELL = re.compile(r"^Row (\d+), column (\d+), (free|red|yellow)$")
 REPLY = re.compile(r"^Red to move\. Yellow took row (\d+), column (\d+)\.$")
@@ -77,8 +85,93 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
+def unnamed(root, what):
+    """Checks that no focusable control under root is without a name."""
+    for node in walk(root):
+        if showing(node) and node.getState().contains(pyatspi.STATE_FOCUSABLE) and not node.name:
+            check(False, f"{what}: a focusable {node.getRoleName()} has no name")
+
+
+def by_role(root, role):
+    return [n for n in walk(root) if n.getRole() == role]
+
+
+def other_windows(app, window):
+    return [w for w in app if w is not None and w != window and showing(w)]
+
+
+def press(node):
+    """Presses a control without waiting for the answer: a press that opens
+    a modal window answers only once that window is closed."""
+    Atspi.set_timeout(300, -1)
+    try:
+        node.queryAction().doAction(0)
+    except GLib.GError:
+        pass
+    finally:
+        Atspi.set_timeout(-1, -1)
+
+
+def modal_windows(app, window):
+    """The about and help windows and a message box, as a screen reader meets them."""
+    buttons = [b for b in by_role(window, pyatspi.ROLE_PUSH_BUTTON) if showing(b)]
+    extents = {b: b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for b in buttons}
+    # The first cell stands top left; the score buttons are the widest.
+    first_cell = min(buttons, key=lambda b: (extents[b].y, extents[b].x))
+    score = max(buttons, key=lambda b: extents[b].width)
+    items = by_role(window, pyatspi.ROLE_MENU_ITEM)
+    check(len(items) >= 2, f"{len(items)} menu items on the bus")
+    if len(items) < 2:
+        return
+    # The help menu's two items come last: its contents, then about.
+    help_item, about_item = items[-2], items[-1]
+
+    press(about_item)
+    check(eventually(lambda: len(other_windows(app, window)) == 1), "the about window did not open")
+    about = other_windows(app, window)
+    if about:
+        unnamed(about[0], "about window")
+        cell_before, score_before = first_cell.name, score.name
+        press(first_cell)
+        press(score)
+        wait(1)
+        check(first_cell.name == cell_before, "a cell took a move under the about window")
+        check(len(other_windows(app, window)) == 1, "a score button answered under the about window")
+        check(score.name == score_before, "the score changed under the about window")
+        for ok in by_role(about[0], pyatspi.ROLE_PUSH_BUTTON):
+            press(ok)
+        check(eventually(lambda: not other_windows(app, window)), "the about window did not close")
+
+    press(help_item)
+    check(eventually(lambda: len(other_windows(app, window)) == 1), "the help window did not open")
+    helpw = other_windows(app, window)
+    if helpw:
+        unnamed(helpw[0], "help window")
+        buttons = by_role(helpw[0], pyatspi.ROLE_PUSH_BUTTON)
+        check(len(buttons) == 6, f"the help window lists {len(buttons)} buttons, not 6")
+        for button in buttons:
+            check(bool(button.name), "a button of the help window has no name")
+        for button in buttons:
+            if button.getState().contains(pyatspi.STATE_FOCUSABLE):
+                press(button)
+        check(eventually(lambda: not other_windows(app, window)), "the help window did not close")
+
+    press(score)
+    check(eventually(lambda: len(other_windows(app, window)) == 1), "no score enquiry opened")
+    box = other_windows(app, window)
+    if box:
+        unnamed(box[0], "message box")
+        for ok in by_role(box[0], pyatspi.ROLE_PUSH_BUTTON):
+            press(ok)
+        check(eventually(lambda: not other_windows(app, window)), "the message box did not close")
+
+
 def main():
-    program = subprocess.Popen([sys.argv[1]])
+    english = len(sys.argv) < 3 or sys.argv[2] == "C"
+    environment = dict(os.environ)
+    if not english:
+        environment.update(LANG=sys.argv[2], LANGUAGE="", LC_ALL="", LC_MESSAGES="")
+    program = subprocess.Popen([sys.argv[1]], env=environment)
     try:
         app = find_app(program.pid)
         check(app is not None, "the program is not on the accessibility bus")
@@ -89,6 +182,12 @@ def main():
         if window is None:
             return 1
         wait(0.5)
+        unnamed(window, "main window")
+        # Red a person, yellow the computer: checked while the computer waits
+        # for red's first move.
+        modal_windows(app, window)
+        if not english:
+            return 0
 
         nodes = [n for n in walk(window) if showing(n)]
         cells = {}
@@ -99,10 +198,6 @@ def main():
                 check(node.getRole() == pyatspi.ROLE_PUSH_BUTTON,
                       f"{node.name}: role {node.getRoleName()}, not a push button")
         check(len(cells) == 136, f"{len(cells)} cells listed, 136 in play on Normal")
-        for node in nodes:
-            state = node.getState()
-            if state.contains(pyatspi.STATE_FOCUSABLE) and not node.name:
-                check(False, f"a focusable {node.getRoleName()} has no name")
 
         renamed = []
 

@@ -42,17 +42,19 @@ grep -qx "Icon=$app_id" "$root/usr/share/applications/$app_id.desktop" || { echo
 grep -qx "Exec=tarnel" "$root/usr/share/applications/$app_id.desktop" || { echo "Exec= is not tarnel"; fail=1; }
 grep -q "<id>$app_id</id>" "$root/usr/share/metainfo/$app_id.metainfo.xml" || { echo "metainfo id"; fail=1; }
 grep -q '<release version="1.0.10"' "$root/usr/share/metainfo/$app_id.metainfo.xml" || { echo "release"; fail=1; }
-# Dutch and German beside English.
-for lang in nl de; do
-  for key in Name GenericName Comment; do
+# Every language beside English: the desktop entry's texts, and the
+# metainfo's as AppStream itself reads them.
+languages=$(grep -v '^#' "$(dirname "$0")/../../data/po/LINGUAS")
+for lang in $languages; do
+  for key in Name GenericName Comment Keywords; do
     grep -q "^$key\[$lang\]=" "$root/usr/share/applications/$app_id.desktop" ||
       { echo "the desktop entry has no $key[$lang]"; fail=1; }
   done
-  for element in name summary; do
-    grep -q "<$element xml:lang=\"$lang\">" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
-      { echo "the metainfo has no $element in $lang"; fail=1; }
-  done
 done
+grep -q '^Keywords\[de\]=.*;board;' "$root/usr/share/applications/$app_id.desktop" ||
+  { echo "the translated keywords lost the English ones"; fail=1; }
+/usr/bin/python3 "$(dirname "$0")/metainfo_languages.py" \
+  "$root/usr/share/metainfo/$app_id.metainfo.xml" $languages || fail=1
 
 if ((fail)); then
   echo "installed tree:"

@@ -14,7 +14,11 @@ trap 'rm -rf "$work"' EXIT
 }
 deb=$(ls "$work"/*.deb)
 echo "built $(basename "$deb")"
-dpkg-deb --field "$deb" Package Version Depends
+dpkg-deb --field "$deb" Package Version Depends Recommends
+# Fonts for every script the translations use.
+for font in fonts-noto-core fonts-noto-cjk; do
+  dpkg-deb --field "$deb" Recommends | grep -qw "$font" || { echo "the package does not recommend $font"; exit 1; }
+done
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/tarnel ./usr/share/applications/org.tarnel.Tarnel.desktop \
   ./usr/share/metainfo/org.tarnel.Tarnel.metainfo.xml \

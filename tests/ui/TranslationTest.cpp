@@ -1,51 +1,77 @@
-// The game in the player's language: Dutch and German where the locale asks
-// for them, the English texts letter for letter everywhere else.
+// The game in the player's language: every translation loads with Qt's own
+// texts, reads in its direction with the board unturned, fits its boxes and
+// is drawn by fonts that have its characters; English stays letter for
+// letter everywhere else.
 #include "GameTexts.h"
+#include "TextChecks.h"
 #include "Translations.h"
 #include "UiFixture.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "frmSplash.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
+#include <ostream>
 #include <set>
 
 namespace tarnel::ui::testing {
 namespace {
 
-using enum MenuItem;
-
 struct LanguageCase
 {
-    const char* locale;
-    const char* language; // what installTranslations() loads; "" for English
-    const char* bar;      // the menu bar's captions, joined by "|"
-    const char* caption;  // red's caption at 6 points
-    const char* result;   // 40 to 52, after the heading and LF CR LF CR
-    const char* enquiry;  // red asking at 12 to 7
-    const char* cancel;   // one of Qt's own texts
+    const char* locale;   // as LANG gives it
+    const char* language; // what is loaded; "" for English
+    bool rightToLeft = false;
 };
 
-// A locale that keeps the English texts.
-LanguageCase english(const char* locale)
+// Failures name the locale, not the bytes of the case.
+void PrintTo(const LanguageCase& c, std::ostream* os)
 {
-    return {locale,
-            "",
-            "&Game|&Difficulty|&Field|&Players|&Help",
-            "Red has 6 points",
-            "yellow wins with 52 points to 40.",
-            "Red is 5 points in front of yellow.",
-            "Cancel"};
+    *os << c.locale;
 }
+
+constexpr LanguageCase kLanguages[] = {
+    {"ar_EG", "ar", true},
+    {"bg_BG", "bg"},
+    {"ca_ES", "ca"},
+    {"cs_CZ", "cs"},
+    {"da_DK", "da"},
+    {"de_DE", "de"},
+    {"es_ES", "es"},
+    {"fa_IR", "fa", true},
+    {"fi_FI", "fi"},
+    {"fr_FR", "fr"},
+    {"gd_GB", "gd"},
+    {"he_IL", "he", true},
+    {"hr_HR", "hr"},
+    {"hu_HU", "hu"},
+    {"it_IT", "it"},
+    {"ja_JP", "ja"},
+    {"ko_KR", "ko"},
+    {"lv_LV", "lv"},
+    {"nl_NL", "nl"},
+    {"nn_NO", "nn"},
+    {"pl_PL", "pl"},
+    {"pt_BR", "pt_BR"},
+    {"ru_RU", "ru"},
+    {"sk_SK", "sk"},
+    {"tr_TR", "tr"},
+    {"uk_UA", "uk"},
+    {"zh_CN", "zh_CN"},
+    {"zh_TW", "zh_TW"},
+    {"C", ""},
+    {"en_US", ""},
+};
 
 class TranslationTest : public ::testing::TestWithParam<LanguageCase>
 {
 protected:
     TranslationTest()
     {
-        language = installTranslations(QLocale(QString::fromLatin1(GetParam().locale)));
+        const LocaleEnvironment environment{{}, {}, {}, QString::fromLatin1(GetParam().locale)};
+        language = installTranslations(chooseLanguage(environment, translatedLanguages()));
         tables.buildAll();
         window = std::make_unique<frmMain>(tables);
         window->load();
@@ -64,8 +90,9 @@ QChar accessKey(const QString& caption)
     return at >= 0 && at + 1 < caption.size() ? caption.at(at + 1).toLower() : QChar();
 }
 
-// Every menu's items (the bar's too) have access keys, none twice.
-::testing::AssertionResult accessKeysAreUnique(const QList<QAction*>& actions)
+// Every menu's items (the bar's too) have access keys, none twice, and
+// every caption is drawn by the menu's fonts.
+::testing::AssertionResult menusAreSound(const QList<QAction*>& actions, const QFont& font)
 {
     std::set<QChar> keys;
     for (const QAction* action : actions) {
@@ -77,8 +104,11 @@ QChar accessKey(const QString& caption)
             return ::testing::AssertionFailure()
                    << "access key of " << action->text().toStdString() << " missing or taken";
         }
+        if (auto drawn = fontHasEveryCharacter(action->text(), font); !drawn) {
+            return drawn;
+        }
         if (const QMenu* submenu = action->menu()) {
-            if (auto inner = accessKeysAreUnique(submenu->actions()); !inner) {
+            if (auto inner = menusAreSound(submenu->actions(), submenu->font()); !inner) {
                 return inner;
             }
         }
@@ -86,48 +116,124 @@ QChar accessKey(const QString& caption)
     return ::testing::AssertionSuccess();
 }
 
-TEST_P(TranslationTest, MenusCaptionsResultsAndAnswersSpeakTheLanguage)
+TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
 {
     const LanguageCase& c = GetParam();
-    EXPECT_EQ(language, QString::fromLatin1(c.language));
-    QStringList bar;
-    for (const QAction* action : window->menuBar()->actions()) {
-        bar << action->text();
+    const bool english = *c.language == '\0';
+    ASSERT_EQ(language, QString::fromLatin1(c.language));
+    EXPECT_EQ(QCoreApplication::translate("QMessageBox", "Show Details...") ==
+                  QLatin1String("Show Details..."),
+              english)
+        << "Qt's own texts in the game's language";
+    if (!english) {
+        EXPECT_NE(window->menuBar()->actions().first()->text(), QLatin1String("&Game"));
     }
-    EXPECT_EQ(bar.join(QLatin1Char('|')), QString::fromUtf8(c.bar));
-    EXPECT_TRUE(accessKeysAreUnique(window->menuBar()->actions()));
+    EXPECT_TRUE(menusAreSound(window->menuBar()->actions(), window->menuBar()->font()));
 
-    EXPECT_EQ(window->btnRedPoints()->text(), GameTexts::scoreCaption(Colour::Red, 0));
-    EXPECT_EQ(GameTexts::scoreCaption(Colour::Red, 6), QString::fromUtf8(c.caption));
-    EXPECT_EQ(GameTexts::result(40, 52).section(QLatin1Char('\r'), 2), QString::fromUtf8(c.result));
-    EXPECT_EQ(GameTexts::scoreEnquiry(Colour::Red, 12, 7), QString::fromUtf8(c.enquiry));
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(c.cancel));
-
-    // The longest texts still fit their places.
-    const QFontMetrics metrics(window->btnYellowPoints()->font());
-    EXPECT_LT(metrics.horizontalAdvance(GameTexts::scoreCaption(Colour::Yellow, 1875)),
-              window->btnYellowPoints()->width() - 8);
+    // The menus, boxes and dialogs read in the language's direction; the
+    // board keeps cell 0 at the top left.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Tarnel"), QStringLiteral("-"));
     frmHelp help(window.get());
     frmAbout about(window.get());
-    for (QLabel* label : {help.Label1(), help.Label2(), help.Label3(), about.Label1()}) {
-        EXPECT_LE(label->heightForWidth(label->width()), label->height())
-            << label->text().toStdString();
+    frmSplash splash;
+    EXPECT_EQ(window->menuBar()->isRightToLeft(), c.rightToLeft);
+    EXPECT_EQ(box.isRightToLeft(), c.rightToLeft);
+    EXPECT_EQ(about.picIcon()->x() > about.width() / 2, c.rightToLeft);
+    EXPECT_EQ(help.Label1()->x() < help.Knop(0)->x(), c.rightToLeft);
+    EXPECT_EQ(window->Knop(0)->mapTo(window.get(), QPoint()),
+              window->centralWidget()->mapTo(window.get(), QPoint()));
+    EXPECT_LT(window->Knop(0)->x(), window->Knop(14)->x());
+    EXPECT_LT(window->btnRedPoints()->x(), window->btnYellowPoints()->x());
+
+    // The longest texts fit their fixed boxes.
+    for (const Colour colour : {Colour::Red, Colour::Yellow}) {
+        QPushButton* button =
+            colour == Colour::Red ? window->btnRedPoints() : window->btnYellowPoints();
+        EXPECT_TRUE(wouldFit(button, GameTexts::scoreCaption(colour, 1875)));
+    }
+    for (const QWidget* widget : std::initializer_list<const QWidget*>{
+             help.Label1(), help.Label2(), help.Label3(), help.OKButton(), about.lblVersion(),
+             about.lblDescription(), about.Label1(), about.cmdOK(), splash.lblWelcome()}) {
+        EXPECT_TRUE(fitsItsBox(widget));
+    }
+
+    // Every text shown is drawn by a font that has its characters.
+    QStringList shown{help.windowTitle(), about.windowTitle()};
+    for (const QLabel* label : help.findChildren<QLabel*>() + about.findChildren<QLabel*>() +
+                                   splash.findChildren<QLabel*>()) {
+        EXPECT_TRUE(fontHasEveryCharacter(label->text(), label->font()));
+    }
+    for (const Int16 n : std::initializer_list<Int16>{0, 1, 2, 3, 5, 11, 21, 22, 101, 1875}) {
+        EXPECT_TRUE(fontHasEveryCharacter(GameTexts::scoreCaption(Colour::Yellow, n),
+                                          window->btnYellowPoints()->font()));
+        shown << GameTexts::result(n, n) << GameTexts::result(n, 0) << GameTexts::result(0, n)
+              << GameTexts::scoreEnquiry(Colour::Red, n, n)
+              << GameTexts::scoreEnquiry(Colour::Red, n, 0)
+              << GameTexts::scoreEnquiry(Colour::Yellow, n, 0);
+    }
+    for (const QString& text : shown) {
+        EXPECT_TRUE(fontHasEveryCharacter(text, box.font()));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, TranslationTest,
-    ::testing::Values(LanguageCase{"nl_NL", "nl", "&Spel|&Moeilijkheid|&Veld|S&pelers|&Help",
-                                   "Rood heeft 6 punten", "Geel wint met 52 tegen 40 punten.",
-                                   "Rood staat 5 punten voor op geel.", "Annuleren"},
-                      LanguageCase{"de_DE", "de", "&Spiel|S&chwierigkeit|&Feld|Spie&ler|&Hilfe",
-                                   "Rot hat 6 Punkte", "Gelb gewinnt mit 52 zu 40 Punkten.",
-                                   "Rot liegt 5 Punkte vor Gelb.", "Abbrechen"},
-                      english("C"), english("en_US"), english("fr_FR")),
-    [](const auto& info) { return std::string(info.param.locale); });
+INSTANTIATE_TEST_SUITE_P(Locales, TranslationTest, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return std::string(info.param.locale); });
 
-// The locale comes from the environment as desktop programs read it. CTest
-// runs this under several environments and names the language expected in
+TEST(Translations, EveryLanguageHasItsRow)
+{
+    QStringList rows;
+    for (const LanguageCase& c : kLanguages) {
+        if (*c.language != '\0') {
+            rows << QString::fromLatin1(c.language);
+        }
+    }
+    EXPECT_EQ(rows, translatedLanguages());
+}
+
+// The language chosen from the locale variables, as gettext chooses.
+TEST(Translations, FollowTheLocaleVariables)
+{
+    const QStringList available{QStringLiteral("de"), QStringLiteral("nl"), QStringLiteral("pt_BR"),
+                                QStringLiteral("zh_CN"), QStringLiteral("zh_TW")};
+    struct Row
+    {
+        LocaleEnvironment environment;
+        const char* expected;
+    };
+    const auto env = [](const char* language, const char* lcAll, const char* lcMessages,
+                        const char* lang) {
+        return LocaleEnvironment{QString::fromLatin1(language), QString::fromLatin1(lcAll),
+                                 QString::fromLatin1(lcMessages), QString::fromLatin1(lang)};
+    };
+    const Row rows[] = {
+        {env("", "", "", "de_DE.UTF-8"), "de"},
+        {env("", "", "", "de_AT.UTF-8"), "de"},
+        {env("", "", "", "nl_BE.UTF-8@euro"), "nl"},
+        {env("", "", "", "zh_HK.UTF-8"), "zh_TW"},
+        {env("", "", "", "zh_MO.UTF-8"), "zh_TW"},
+        {env("", "", "", "zh_SG.UTF-8"), "zh_CN"},
+        {env("", "", "", "pt_PT.UTF-8"), "pt_BR"},
+        {env("", "", "", "fr_FR.UTF-8"), ""},
+        {env("", "", "", "C"), ""},
+        {env("", "", "", ""), ""},
+        {env("", "nl_NL.UTF-8", "de_DE.UTF-8", "en_US.UTF-8"), "nl"},
+        {env("", "", "de_DE.UTF-8", "nl_NL.UTF-8"), "de"},
+        {env("fr:de:nl", "", "", "nl_NL.UTF-8"), "de"},
+        {env("en_GB:nl", "", "", "en_GB.UTF-8"), ""},
+        {env("en:de", "", "", "de_DE.UTF-8"), ""},
+        {env("de", "", "", "C"), ""},
+        {env("de", "", "", "POSIX"), ""},
+    };
+    for (const Row& row : rows) {
+        const LocaleEnvironment& e = row.environment;
+        EXPECT_EQ(chooseLanguage(e, available), QString::fromLatin1(row.expected))
+            << "LANGUAGE=" << e.language.toStdString() << " LC_ALL=" << e.lcAll.toStdString()
+            << " LC_MESSAGES=" << e.lcMessages.toStdString() << " LANG=" << e.lang.toStdString();
+    }
+}
+
+// The locale comes from the process's environment. CTest runs this under
+// several environments and names the language expected in
 // TARNEL_EXPECT_LANGUAGE (empty: English).
 TEST(SystemLocale, ChoosesTheLanguage)
 {

@@ -5,35 +5,18 @@
     <name>GameTexts</name>
     <message>
         <source>Red has 1 point</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
         <translation>Rot hat 1 Punkt</translation>
     </message>
     <message>
-        <source>Red has %1 points</source>
-        <translation>Rot hat %1 Punkte</translation>
-    </message>
-    <message>
         <source>Yellow has 1 point</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
         <translation>Gelb hat 1 Punkt</translation>
     </message>
     <message>
-        <source>Yellow has %1 points</source>
-        <translation>Gelb hat %1 Punkte</translation>
-    </message>
-    <message>
         <source>G A M E  O V E R</source>
+        <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
         <translation>S P I E L  V O R B E I</translation>
-    </message>
-    <message>
-        <source>Red wins with %1 points to %2.</source>
-        <translation>Rot gewinnt mit %1 zu %2 Punkten.</translation>
-    </message>
-    <message>
-        <source>yellow wins with %1 points to %2.</source>
-        <translation>Gelb gewinnt mit %1 zu %2 Punkten.</translation>
-    </message>
-    <message>
-        <source>No winner ... no loser. Both have %1 points.</source>
-        <translation>Kein Sieger ... kein Verlierer. Beide haben %1 Punkte.</translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
@@ -44,28 +27,12 @@
         <translation>Gelb liegt 1 Punkt vor Rot.</translation>
     </message>
     <message>
-        <source>Red is %1 points in front of yellow.</source>
-        <translation>Rot liegt %1 Punkte vor Gelb.</translation>
-    </message>
-    <message>
-        <source>Yellow is %1 points in front of red.</source>
-        <translation>Gelb liegt %1 Punkte vor Rot.</translation>
-    </message>
-    <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
         <translation>Rot hat 1 Punkt. Sieh an, Gelb auch.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
         <translation>Gelb hat 1 Punkt. Sieh an, Rot auch.</translation>
-    </message>
-    <message>
-        <source>Red has %1 points. Well, well so does yellow.</source>
-        <translation>Rot hat %1 Punkte. Sieh an, Gelb auch.</translation>
-    </message>
-    <message>
-        <source>Yellow has %1 points. Well, well so does red.</source>
-        <translation>Gelb hat %1 Punkte. Sieh an, Rot auch.</translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
@@ -76,31 +43,28 @@
         <translation>Gelb liegt 1 Punkt hinter Rot.</translation>
     </message>
     <message>
-        <source>Red is %1 points behind yellow.</source>
-        <translation>Rot liegt %1 Punkte hinter Gelb.</translation>
-    </message>
-    <message>
-        <source>Yellow is %1 points behind red.</source>
-        <translation>Gelb liegt %1 Punkte hinter Rot.</translation>
-    </message>
-    <message>
         <source>Row %1, column %2, red</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
         <translation>Reihe %1, Spalte %2, rot</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
         <translation>Reihe %1, Spalte %2, gelb</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
         <translation>Reihe %1, Spalte %2, frei</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
-        <translation>Reihe %1, Spalte %2, außer Spiel</translation>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
+        <translation>Reihe %1, Spalte %2, nicht im Spiel</translation>
     </message>
     <message>
         <source>Red waits</source>
+        <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
         <translation>Rot wartet</translation>
     </message>
     <message>
@@ -117,25 +81,116 @@
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
-        <translation>Rot ist am Zug. Rot nahm Reihe %1, Spalte %2.</translation>
+        <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
+        <translation>Rot ist am Zug. Rot hat Reihe %1, Spalte %2 gewählt.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Gelb ist am Zug. Rot nahm Reihe %1, Spalte %2.</translation>
+        <translation>Gelb ist am Zug. Rot hat Reihe %1, Spalte %2 gewählt.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
-        <translation>Rot ist am Zug. Gelb nahm Reihe %1, Spalte %2.</translation>
+        <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
+        <translation>Rot ist am Zug. Gelb hat Reihe %1, Spalte %2 gewählt.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Gelb ist am Zug. Gelb nahm Reihe %1, Spalte %2.</translation>
+        <translation>Gelb ist am Zug. Gelb hat Reihe %1, Spalte %2 gewählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Rot hat %n Punkt</numerusform>
+            <numerusform>Rot hat %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Gelb hat %n Punkt</numerusform>
+            <numerusform>Gelb hat %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red wins with %n points to %1.</source>
+        <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
+        <translation>
+            <numerusform>Rot gewinnt mit %n zu %1 Punkten.</numerusform>
+            <numerusform>Rot gewinnt mit %n zu %1 Punkten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>yellow wins with %n points to %1.</source>
+        <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
+        <translation>
+            <numerusform>Gelb gewinnt mit %n zu %1 Punkten.</numerusform>
+            <numerusform>Gelb gewinnt mit %n zu %1 Punkten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No winner ... no loser. Both have %n points.</source>
+        <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
+        <translation>
+            <numerusform>Kein Sieger ... kein Verlierer. Beide haben %n Punkt.</numerusform>
+            <numerusform>Kein Sieger ... kein Verlierer. Beide haben %n Punkte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points in front of yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Rot liegt %n Punkt vor Gelb.</numerusform>
+            <numerusform>Rot liegt %n Punkte vor Gelb.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points in front of red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Gelb liegt %n Punkt vor Rot.</numerusform>
+            <numerusform>Gelb liegt %n Punkte vor Rot.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points. Well, well so does yellow.</source>
+        <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Rot hat %n Punkt. Sieh an, Gelb auch.</numerusform>
+            <numerusform>Rot hat %n Punkte. Sieh an, Gelb auch.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points. Well, well so does red.</source>
+        <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Gelb hat %n Punkt. Sieh an, Rot auch.</numerusform>
+            <numerusform>Gelb hat %n Punkte. Sieh an, Rot auch.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points behind yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Rot liegt %n Punkt hinter Gelb.</numerusform>
+            <numerusform>Rot liegt %n Punkte hinter Gelb.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points behind red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Gelb liegt %n Punkt hinter Rot.</numerusform>
+            <numerusform>Gelb liegt %n Punkte hinter Rot.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
+        <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
@@ -144,18 +199,22 @@
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
-        <translation>S&amp;chwierigkeit</translation>
+        <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
+        <translation>Sch&amp;wierigkeit</translation>
     </message>
     <message>
         <source>&amp;Red</source>
+        <extracomment>Submenu: the level at which the computer plays red.</extracomment>
         <translation>&amp;Rot</translation>
     </message>
     <message>
         <source>&amp;Idiot</source>
+        <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
         <translation>&amp;Idiot</translation>
     </message>
     <message>
@@ -168,14 +227,17 @@
     </message>
     <message>
         <source>&amp;Yellow</source>
+        <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
         <source>&amp;Field</source>
-        <translation>&amp;Feld</translation>
+        <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
+        <translation>Spiel&amp;feld</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
+        <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
         <translation>&amp;Standard</translation>
     </message>
     <message>
@@ -196,7 +258,8 @@
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation>Spie&amp;ler</translation>
+        <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
+        <translation>S&amp;pieler</translation>
     </message>
     <message>
         <source>&amp;Human vs Human</source>
@@ -204,6 +267,7 @@
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
+        <extracomment>Red is played by a person, yellow by the computer.</extracomment>
         <translation>M&amp;ensch gegen Computer</translation>
     </message>
     <message>
@@ -220,6 +284,7 @@
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>Ü&amp;ber Tarnel</translation>
     </message>
 </context>
@@ -227,22 +292,27 @@
     <name>tarnel::ui::frmAbout</name>
     <message>
         <source>About Tarnel</source>
+        <extracomment>Title bar of the about window.</extracomment>
         <translation>Über Tarnel</translation>
     </message>
     <message>
         <source>Freeware ... have fun</source>
+        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
         <translation>Freeware ... viel Spaß</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
-        <translation>Neuigkeiten und Quellcode bei den Tarnel-Entwicklern.</translation>
+        <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
+        <translation>Neuigkeiten oder Quellcode? Schreiben Sie den Tarnel-Entwicklern.</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
+        <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
         <translation>Version %1.%2.%3</translation>
     </message>
 </context>
@@ -250,29 +320,58 @@
     <name>tarnel::ui::frmHelp</name>
     <message>
         <source>Every button gives the player 1 point</source>
-        <translation>Jeder Knopf bringt dem Spieler 1 Punkt</translation>
+        <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
+        <translation>Jeder Knopf bringt dem Spieler 1&#xa0;Punkt</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
-        <translation>Wählt ein Spieler einen Knopf, bringt ihm jeder Knopf an der Eckseite, den er schon vorher gewählt hat, 2 zusätzliche Punkte</translation>
+        <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Wählt ein Spieler einen Knopf, bringt ihm jeder eigene Knopf, der über Eck angrenzt, zusätzlich 2&#xa0;Punkte</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
-        <translation>Wählt ein Spieler einen Knopf, bringt ihm jeder Knopf an der Längsseite, den er schon vorher gewählt hat, 4 zusätzliche Punkte</translation>
+        <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Wählt ein Spieler einen Knopf, bringt ihm jeder eigene Knopf, der an der Längsseite angrenzt, zusätzlich 4&#xa0;Punkte</translation>
     </message>
     <message>
         <source>Tarnel help</source>
+        <extracomment>Title bar of the help window.</extracomment>
         <translation>Tarnel-Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Drawing: a chosen button</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
+        <translation>Zeichnung: ein gewählter Knopf</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching at a corner</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
+        <translation>Zeichnung: oberer Knopf, über Eck angrenzend</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching at a corner</source>
+        <translation>Zeichnung: unterer Knopf, über Eck angrenzend</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching along a side</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
+        <translation>Zeichnung: oberer Knopf, an der Längsseite angrenzend</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching along a side</source>
+        <translation>Zeichnung: unterer Knopf, an der Längsseite angrenzend</translation>
     </message>
 </context>
 <context>
     <name>tarnel::ui::frmSplash</name>
     <message>
         <source>Welcome at the</source>
+        <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
         <translation>Willkommen bei</translation>
     </message>
 </context>

@@ -5,35 +5,18 @@
     <name>GameTexts</name>
     <message>
         <source>Red has 1 point</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
         <translation>Rood heeft 1 punt</translation>
     </message>
     <message>
-        <source>Red has %1 points</source>
-        <translation>Rood heeft %1 punten</translation>
-    </message>
-    <message>
         <source>Yellow has 1 point</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
         <translation>Geel heeft 1 punt</translation>
     </message>
     <message>
-        <source>Yellow has %1 points</source>
-        <translation>Geel heeft %1 punten</translation>
-    </message>
-    <message>
         <source>G A M E  O V E R</source>
-        <translation>S P E L  V O O R B I J</translation>
-    </message>
-    <message>
-        <source>Red wins with %1 points to %2.</source>
-        <translation>Rood wint met %1 tegen %2 punten.</translation>
-    </message>
-    <message>
-        <source>yellow wins with %1 points to %2.</source>
-        <translation>Geel wint met %1 tegen %2 punten.</translation>
-    </message>
-    <message>
-        <source>No winner ... no loser. Both have %1 points.</source>
-        <translation>Geen winnaar ... geen verliezer. Beide hebben %1 punten.</translation>
+        <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
+        <translation>S P E L  A F G E L O P E N</translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
@@ -44,28 +27,12 @@
         <translation>Geel staat 1 punt voor op rood.</translation>
     </message>
     <message>
-        <source>Red is %1 points in front of yellow.</source>
-        <translation>Rood staat %1 punten voor op geel.</translation>
-    </message>
-    <message>
-        <source>Yellow is %1 points in front of red.</source>
-        <translation>Geel staat %1 punten voor op rood.</translation>
-    </message>
-    <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
         <translation>Rood heeft 1 punt. Kijk eens aan, geel ook.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
         <translation>Geel heeft 1 punt. Kijk eens aan, rood ook.</translation>
-    </message>
-    <message>
-        <source>Red has %1 points. Well, well so does yellow.</source>
-        <translation>Rood heeft %1 punten. Kijk eens aan, geel ook.</translation>
-    </message>
-    <message>
-        <source>Yellow has %1 points. Well, well so does red.</source>
-        <translation>Geel heeft %1 punten. Kijk eens aan, rood ook.</translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
@@ -76,31 +43,28 @@
         <translation>Geel staat 1 punt achter op rood.</translation>
     </message>
     <message>
-        <source>Red is %1 points behind yellow.</source>
-        <translation>Rood staat %1 punten achter op geel.</translation>
-    </message>
-    <message>
-        <source>Yellow is %1 points behind red.</source>
-        <translation>Geel staat %1 punten achter op rood.</translation>
-    </message>
-    <message>
         <source>Row %1, column %2, red</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
         <translation>Rij %1, kolom %2, rood</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
         <translation>Rij %1, kolom %2, geel</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
         <translation>Rij %1, kolom %2, vrij</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
-        <translation>Rij %1, kolom %2, buiten spel</translation>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
+        <translation>Rij %1, kolom %2, buiten het spel</translation>
     </message>
     <message>
         <source>Red waits</source>
+        <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
         <translation>Rood wacht</translation>
     </message>
     <message>
@@ -117,25 +81,116 @@
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
-        <translation>Rood is aan zet. Rood nam rij %1, kolom %2.</translation>
+        <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
+        <translation>Rood is aan zet. Rood koos rij %1, kolom %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Geel is aan zet. Rood nam rij %1, kolom %2.</translation>
+        <translation>Geel is aan zet. Rood koos rij %1, kolom %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
-        <translation>Rood is aan zet. Geel nam rij %1, kolom %2.</translation>
+        <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
+        <translation>Rood is aan zet. Geel koos rij %1, kolom %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Geel is aan zet. Geel nam rij %1, kolom %2.</translation>
+        <translation>Geel is aan zet. Geel koos rij %1, kolom %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Rood heeft %n punt</numerusform>
+            <numerusform>Rood heeft %n punten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Geel heeft %n punt</numerusform>
+            <numerusform>Geel heeft %n punten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red wins with %n points to %1.</source>
+        <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
+        <translation>
+            <numerusform>Rood wint met %n punt tegen %1.</numerusform>
+            <numerusform>Rood wint met %n punten tegen %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>yellow wins with %n points to %1.</source>
+        <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
+        <translation>
+            <numerusform>Geel wint met %n punt tegen %1.</numerusform>
+            <numerusform>Geel wint met %n punten tegen %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No winner ... no loser. Both have %n points.</source>
+        <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
+        <translation>
+            <numerusform>Geen winnaar ... geen verliezer. Allebei %n punt.</numerusform>
+            <numerusform>Geen winnaar ... geen verliezer. Allebei %n punten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points in front of yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Rood staat %n punt voor op geel.</numerusform>
+            <numerusform>Rood staat %n punten voor op geel.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points in front of red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Geel staat %n punt voor op rood.</numerusform>
+            <numerusform>Geel staat %n punten voor op rood.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points. Well, well so does yellow.</source>
+        <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Rood heeft %n punt. Kijk eens aan, geel ook.</numerusform>
+            <numerusform>Rood heeft %n punten. Kijk eens aan, geel ook.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points. Well, well so does red.</source>
+        <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Geel heeft %n punt. Kijk eens aan, rood ook.</numerusform>
+            <numerusform>Geel heeft %n punten. Kijk eens aan, rood ook.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points behind yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Rood staat %n punt achter op geel.</numerusform>
+            <numerusform>Rood staat %n punten achter op geel.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points behind red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Geel staat %n punt achter op rood.</numerusform>
+            <numerusform>Geel staat %n punten achter op rood.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
+        <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
         <translation>&amp;Spel</translation>
     </message>
     <message>
@@ -144,18 +199,22 @@
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
         <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
-        <translation>&amp;Moeilijkheid</translation>
+        <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
+        <translation>&amp;Niveau</translation>
     </message>
     <message>
         <source>&amp;Red</source>
+        <extracomment>Submenu: the level at which the computer plays red.</extracomment>
         <translation>&amp;Rood</translation>
     </message>
     <message>
         <source>&amp;Idiot</source>
+        <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
         <translation>&amp;Idioot</translation>
     </message>
     <message>
@@ -168,14 +227,17 @@
     </message>
     <message>
         <source>&amp;Yellow</source>
+        <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
         <translation>&amp;Geel</translation>
     </message>
     <message>
         <source>&amp;Field</source>
-        <translation>&amp;Veld</translation>
+        <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
+        <translation>Speel&amp;veld</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
+        <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
         <translation>&amp;Standaard</translation>
     </message>
     <message>
@@ -196,6 +258,7 @@
     </message>
     <message>
         <source>&amp;Players</source>
+        <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
         <translation>S&amp;pelers</translation>
     </message>
     <message>
@@ -204,6 +267,7 @@
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
+        <extracomment>Red is played by a person, yellow by the computer.</extracomment>
         <translation>M&amp;ens tegen computer</translation>
     </message>
     <message>
@@ -220,6 +284,7 @@
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>&amp;Over Tarnel</translation>
     </message>
 </context>
@@ -227,22 +292,27 @@
     <name>tarnel::ui::frmAbout</name>
     <message>
         <source>About Tarnel</source>
+        <extracomment>Title bar of the about window.</extracomment>
         <translation>Over Tarnel</translation>
     </message>
     <message>
         <source>Freeware ... have fun</source>
+        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
         <translation>Freeware ... veel plezier</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
-        <translation>Nieuws en broncode bij de makers van Tarnel.</translation>
+        <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
+        <translation>Nieuws of de broncode? Schrijf naar de makers van Tarnel.</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
+        <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
         <translation>Versie %1.%2.%3</translation>
     </message>
 </context>
@@ -250,29 +320,58 @@
     <name>tarnel::ui::frmHelp</name>
     <message>
         <source>Every button gives the player 1 point</source>
-        <translation>Elke knop levert de speler 1 punt op</translation>
+        <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
+        <translation>Elke knop levert de speler 1&#xa0;punt op</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
-        <translation>Kiest een speler een knop, dan levert elke knop aan de puntkant die die speler al eerder koos hem 2 extra punten op</translation>
+        <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Kiest een speler een knop, dan krijgt hij 2&#xa0;extra punten voor elke eigen knop die er met een punt aan raakt</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
-        <translation>Kiest een speler een knop, dan levert elke knop aan de lange kant die die speler al eerder koos hem 4 extra punten op</translation>
+        <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Kiest een speler een knop, dan krijgt hij 4&#xa0;extra punten voor elke eigen knop die er met de lange kant aan grenst</translation>
     </message>
     <message>
         <source>Tarnel help</source>
+        <extracomment>Title bar of the help window.</extracomment>
         <translation>Tarnel-help</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Drawing: a chosen button</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
+        <translation>Tekening: een gekozen knop</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching at a corner</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
+        <translation>Tekening: bovenste knop, hoek aan hoek</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching at a corner</source>
+        <translation>Tekening: onderste knop, hoek aan hoek</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching along a side</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
+        <translation>Tekening: bovenste knop, zij aan zij</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching along a side</source>
+        <translation>Tekening: onderste knop, zij aan zij</translation>
     </message>
 </context>
 <context>
     <name>tarnel::ui::frmSplash</name>
     <message>
         <source>Welcome at the</source>
+        <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
         <translation>Welkom bij</translation>
     </message>
 </context>

@@ -1,0 +1,378 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bg_BG">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>Red has 1 point</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>Червените имат 1 точка</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Червените имат %n точка</numerusform>
+            <numerusform>Червените имат %n точки</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>Жълтите имат 1 точка</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Жълтите имат %n точка</numerusform>
+            <numerusform>Жълтите имат %n точки</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>G A M E  O V E R</source>
+        <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
+        <translation>К Р А Й  Н А  И Г Р А Т А</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red wins with %n points to %1.</source>
+        <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
+        <translation>
+            <numerusform>Червените печелят с %n точка срещу %1.</numerusform>
+            <numerusform>Червените печелят с %n точки срещу %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>yellow wins with %n points to %1.</source>
+        <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
+        <translation>
+            <numerusform>Жълтите печелят с %n точка срещу %1.</numerusform>
+            <numerusform>Жълтите печелят с %n точки срещу %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No winner ... no loser. Both have %n points.</source>
+        <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
+        <translation>
+            <numerusform>Няма победител... няма победен. Двете страни имат по %n точка.</numerusform>
+            <numerusform>Няма победител... няма победен. Двете страни имат по %n точки.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point in front of yellow.</source>
+        <translation>Червените са с 1 точка пред жълтите.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point in front of red.</source>
+        <translation>Жълтите са с 1 точка пред червените.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points in front of yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Червените са с %n точка пред жълтите.</numerusform>
+            <numerusform>Червените са с %n точки пред жълтите.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points in front of red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Жълтите са с %n точка пред червените.</numerusform>
+            <numerusform>Жълтите са с %n точки пред червените.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red has 1 point. Well, well so does yellow.</source>
+        <translation>Червените имат 1 точка. Я гледай, жълтите също.</translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point. Well, well so does red.</source>
+        <translation>Жълтите имат 1 точка. Я гледай, червените също.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points. Well, well so does yellow.</source>
+        <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Червените имат %n точка. Я гледай, жълтите също.</numerusform>
+            <numerusform>Червените имат %n точки. Я гледай, жълтите също.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points. Well, well so does red.</source>
+        <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Жълтите имат %n точка. Я гледай, червените също.</numerusform>
+            <numerusform>Жълтите имат %n точки. Я гледай, червените също.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point behind yellow.</source>
+        <translation>Червените изостават от жълтите с 1 точка.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point behind red.</source>
+        <translation>Жълтите изостават от червените с 1 точка.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points behind yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Червените изостават от жълтите с %n точка.</numerusform>
+            <numerusform>Червените изостават от жълтите с %n точки.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points behind red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Жълтите изостават от червените с %n точка.</numerusform>
+            <numerusform>Жълтите изостават от червените с %n точки.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, red</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
+        <translation>Ред %1, колона %2, червен</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, yellow</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
+        <translation>Ред %1, колона %2, жълт</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, free</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
+        <translation>Ред %1, колона %2, свободен</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, out of play</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
+        <translation>Ред %1, колона %2, извън играта</translation>
+    </message>
+    <message>
+        <source>Red waits</source>
+        <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
+        <translation>Червените чакат</translation>
+    </message>
+    <message>
+        <source>Yellow waits</source>
+        <translation>Жълтите чакат</translation>
+    </message>
+    <message>
+        <source>Red to move</source>
+        <translation>Червените са на ход</translation>
+    </message>
+    <message>
+        <source>Yellow to move</source>
+        <translation>Жълтите са на ход</translation>
+    </message>
+    <message>
+        <source>Red to move. Red took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
+        <translation>Червените са на ход. Червените избраха ред %1, колона %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Red took row %1, column %2.</source>
+        <translation>Жълтите са на ход. Червените избраха ред %1, колона %2.</translation>
+    </message>
+    <message>
+        <source>Red to move. Yellow took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
+        <translation>Червените са на ход. Жълтите избраха ред %1, колона %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Yellow took row %1, column %2.</source>
+        <translation>Жълтите са на ход. Жълтите избраха ред %1, колона %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Нова игра</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
+        <translation>&amp;Изход</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
+        <translation>&amp;Трудност</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <extracomment>Submenu: the level at which the computer plays red.</extracomment>
+        <translation>&amp;Червените</translation>
+    </message>
+    <message>
+        <source>&amp;Idiot</source>
+        <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
+        <translation>&amp;Будала</translation>
+    </message>
+    <message>
+        <source>&amp;Smart</source>
+        <translation>&amp;Умник</translation>
+    </message>
+    <message>
+        <source>&amp;Genius</source>
+        <translation>&amp;Гений</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
+        <translation>&amp;Жълтите</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
+        <translation>По&amp;ле</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
+        <translation>&amp;Стандартно</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Лесно</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Обикновено</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Трудно</translation>
+    </message>
+    <message>
+        <source>&amp;Impossible</source>
+        <translation>&amp;Невъзможно</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
+        <translation>И&amp;грачи</translation>
+    </message>
+    <message>
+        <source>&amp;Human vs Human</source>
+        <translation>&amp;Човек срещу човек</translation>
+    </message>
+    <message>
+        <source>H&amp;uman vs computer</source>
+        <extracomment>Red is played by a person, yellow by the computer.</extracomment>
+        <translation>Ч&amp;овек срещу компютър</translation>
+    </message>
+    <message>
+        <source>&amp;Computer vs Computer</source>
+        <translation>&amp;Компютър срещу компютър</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Помощ</translation>
+    </message>
+    <message>
+        <source>&amp;Tarnel Help</source>
+        <translation>&amp;Помощ за Tarnel</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
+        <translation>&amp;Относно Tarnel</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmAbout</name>
+    <message>
+        <source>About Tarnel</source>
+        <extracomment>Title bar of the about window.</extracomment>
+        <translation>Относно Tarnel</translation>
+    </message>
+    <message>
+        <source>Freeware ... have fun</source>
+        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <translation>Безплатно ... забавлявайте се!</translation>
+    </message>
+    <message>
+        <source>Write to the Tarnel developers for news or the source.</source>
+        <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
+        <translation>Пишете на разработчиците на Tarnel за новини или изходния код.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
+        <translation>Добре</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
+        <translation>Версия %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmHelp</name>
+    <message>
+        <source>Drawing: a chosen button</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
+        <translation>Рисунка: избран бутон</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching at a corner</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
+        <translation>Рисунка: горен бутон, докосва с ъгъл</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching at a corner</source>
+        <translation>Рисунка: долен бутон, докосва с ъгъл</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching along a side</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
+        <translation>Рисунка: горен бутон, докосва със страна</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching along a side</source>
+        <translation>Рисунка: долен бутон, докосва със страна</translation>
+    </message>
+    <message>
+        <source>Every button gives the player 1 point</source>
+        <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
+        <translation>Всеки бутон носи на играча 1 точка</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
+        <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва с ъгъл, му носи още 2 точки</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
+        <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва със страна, му носи още 4 точки</translation>
+    </message>
+    <message>
+        <source>Tarnel help</source>
+        <extracomment>Title bar of the help window.</extracomment>
+        <translation>Помощ за Tarnel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
+        <translation>Добре</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmSplash</name>
+    <message>
+        <source>Welcome at the</source>
+        <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
+        <translation>Добре дошли в</translation>
+    </message>
+</context>
+</TS>

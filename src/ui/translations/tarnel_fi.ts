@@ -1,0 +1,378 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi_FI">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>Red has 1 point</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>Punainen: 1 piste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Punainen: %n piste</numerusform>
+            <numerusform>Punainen: %n pistettä</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>Keltainen: 1 piste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Keltainen: %n piste</numerusform>
+            <numerusform>Keltainen: %n pistettä</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>G A M E  O V E R</source>
+        <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
+        <translation>P E L I  O H I</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red wins with %n points to %1.</source>
+        <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
+        <translation>
+            <numerusform>Punainen voitti pistein %n–%1.</numerusform>
+            <numerusform>Punainen voitti pistein %n–%1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>yellow wins with %n points to %1.</source>
+        <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
+        <translation>
+            <numerusform>Keltainen voitti pistein %n–%1.</numerusform>
+            <numerusform>Keltainen voitti pistein %n–%1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No winner ... no loser. Both have %n points.</source>
+        <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
+        <translation>
+            <numerusform>Ei voittajaa... ei häviäjää. Kummallakin on %n piste.</numerusform>
+            <numerusform>Ei voittajaa... ei häviäjää. Kummallakin on %n pistettä.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point in front of yellow.</source>
+        <translation>Punainen johtaa keltaista 1 pisteellä.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point in front of red.</source>
+        <translation>Keltainen johtaa punaista 1 pisteellä.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points in front of yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Punainen johtaa keltaista %n pisteellä.</numerusform>
+            <numerusform>Punainen johtaa keltaista %n pisteellä.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points in front of red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Keltainen johtaa punaista %n pisteellä.</numerusform>
+            <numerusform>Keltainen johtaa punaista %n pisteellä.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red has 1 point. Well, well so does yellow.</source>
+        <translation>Punaisella on 1 piste. Kas vain, niin on keltaisellakin.</translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point. Well, well so does red.</source>
+        <translation>Keltaisella on 1 piste. Kas vain, niin on punaisellakin.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points. Well, well so does yellow.</source>
+        <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Punaisella on %n piste. Kas vain, niin on keltaisellakin.</numerusform>
+            <numerusform>Punaisella on %n pistettä. Kas vain, niin on keltaisellakin.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points. Well, well so does red.</source>
+        <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>Keltaisella on %n piste. Kas vain, niin on punaisellakin.</numerusform>
+            <numerusform>Keltaisella on %n pistettä. Kas vain, niin on punaisellakin.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point behind yellow.</source>
+        <translation>Punainen on 1 pisteen jäljessä keltaista.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point behind red.</source>
+        <translation>Keltainen on 1 pisteen jäljessä punaista.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points behind yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Punainen on %n pisteen jäljessä keltaista.</numerusform>
+            <numerusform>Punainen on %n pistettä jäljessä keltaista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points behind red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Keltainen on %n pisteen jäljessä punaista.</numerusform>
+            <numerusform>Keltainen on %n pistettä jäljessä punaista.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, red</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
+        <translation>Rivi %1, sarake %2, punainen</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, yellow</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
+        <translation>Rivi %1, sarake %2, keltainen</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, free</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
+        <translation>Rivi %1, sarake %2, vapaa</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, out of play</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
+        <translation>Rivi %1, sarake %2, pois pelistä</translation>
+    </message>
+    <message>
+        <source>Red waits</source>
+        <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
+        <translation>Punainen odottaa</translation>
+    </message>
+    <message>
+        <source>Yellow waits</source>
+        <translation>Keltainen odottaa</translation>
+    </message>
+    <message>
+        <source>Red to move</source>
+        <translation>Punaisen vuoro</translation>
+    </message>
+    <message>
+        <source>Yellow to move</source>
+        <translation>Keltaisen vuoro</translation>
+    </message>
+    <message>
+        <source>Red to move. Red took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
+        <translation>Punaisen vuoro. Punainen valitsi: rivi %1, sarake %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Red took row %1, column %2.</source>
+        <translation>Keltaisen vuoro. Punainen valitsi: rivi %1, sarake %2.</translation>
+    </message>
+    <message>
+        <source>Red to move. Yellow took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
+        <translation>Punaisen vuoro. Keltainen valitsi: rivi %1, sarake %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Yellow took row %1, column %2.</source>
+        <translation>Keltaisen vuoro. Keltainen valitsi: rivi %1, sarake %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
+        <translation>&amp;Peli</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Uusi peli</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
+        <translation>&amp;Lopeta</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
+        <translation>&amp;Vaikeustaso</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <extracomment>Submenu: the level at which the computer plays red.</extracomment>
+        <translation>&amp;Punainen</translation>
+    </message>
+    <message>
+        <source>&amp;Idiot</source>
+        <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
+        <translation>&amp;Idiootti</translation>
+    </message>
+    <message>
+        <source>&amp;Smart</source>
+        <translation>&amp;Fiksu</translation>
+    </message>
+    <message>
+        <source>&amp;Genius</source>
+        <translation>&amp;Nero</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
+        <translation>&amp;Keltainen</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
+        <translation>&amp;Kenttä</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
+        <translation>&amp;Vakio</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Helppo</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normaali</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>Vai&amp;kea</translation>
+    </message>
+    <message>
+        <source>&amp;Impossible</source>
+        <translation>&amp;Mahdoton</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
+        <translation>Pe&amp;laajat</translation>
+    </message>
+    <message>
+        <source>&amp;Human vs Human</source>
+        <translation>&amp;Ihminen vastaan ihminen</translation>
+    </message>
+    <message>
+        <source>H&amp;uman vs computer</source>
+        <extracomment>Red is played by a person, yellow by the computer.</extracomment>
+        <translation>I&amp;hminen vastaan tietokone</translation>
+    </message>
+    <message>
+        <source>&amp;Computer vs Computer</source>
+        <translation>&amp;Tietokone vastaan tietokone</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ohje</translation>
+    </message>
+    <message>
+        <source>&amp;Tarnel Help</source>
+        <translation>Tarnelin &amp;ohje</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
+        <translation>&amp;Tietoja Tarnelista</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmAbout</name>
+    <message>
+        <source>About Tarnel</source>
+        <extracomment>Title bar of the about window.</extracomment>
+        <translation>Tietoja Tarnelista</translation>
+    </message>
+    <message>
+        <source>Freeware ... have fun</source>
+        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <translation>Ilmaisohjelma... pidä hauskaa</translation>
+    </message>
+    <message>
+        <source>Write to the Tarnel developers for news or the source.</source>
+        <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
+        <translation>Haluatko uutisia tai lähdekoodin? Kirjoita Tarnelin kehittäjille.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
+        <translation>Versio %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmHelp</name>
+    <message>
+        <source>Drawing: a chosen button</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
+        <translation>Piirros: valittu nappi</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching at a corner</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
+        <translation>Piirros: ylempi nappi, koskettaa kulmittain</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching at a corner</source>
+        <translation>Piirros: alempi nappi, koskettaa kulmittain</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching along a side</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
+        <translation>Piirros: ylempi nappi, koskettaa sivuttain</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching along a side</source>
+        <translation>Piirros: alempi nappi, koskettaa sivuttain</translation>
+    </message>
+    <message>
+        <source>Every button gives the player 1 point</source>
+        <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
+        <translation>Jokainen nappi antaa pelaajalle 1 pisteen</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
+        <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Kun pelaaja valitsee napin, jokainen hänen aiemmin valitsemansa nappi, joka koskettaa sitä kulmittain, antaa hänelle 2 lisäpistettä</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
+        <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Kun pelaaja valitsee napin, jokainen hänen aiemmin valitsemansa nappi, joka koskettaa sitä sivuttain, antaa hänelle 4 lisäpistettä</translation>
+    </message>
+    <message>
+        <source>Tarnel help</source>
+        <extracomment>Title bar of the help window.</extracomment>
+        <translation>Tarnelin ohje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmSplash</name>
+    <message>
+        <source>Welcome at the</source>
+        <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
+        <translation>Tervetuloa</translation>
+    </message>
+</context>
+</TS>

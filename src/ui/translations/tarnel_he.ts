@@ -1,0 +1,378 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he_IL">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>Red has 1 point</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>לאדום נקודה אחת</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>לאדום נקודה אחת</numerusform>
+            <numerusform>לאדום %n נקודות</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>לצהוב נקודה אחת</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>לצהוב נקודה אחת</numerusform>
+            <numerusform>לצהוב %n נקודות</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>G A M E  O V E R</source>
+        <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
+        <translation>המשחק נגמר</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red wins with %n points to %1.</source>
+        <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
+        <translation>
+            <numerusform>האדום ניצח עם נקודה אחת מול %1.</numerusform>
+            <numerusform>האדום ניצח עם %n נקודות מול %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>yellow wins with %n points to %1.</source>
+        <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
+        <translation>
+            <numerusform>הצהוב ניצח עם נקודה אחת מול %1.</numerusform>
+            <numerusform>הצהוב ניצח עם %n נקודות מול %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No winner ... no loser. Both have %n points.</source>
+        <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
+        <translation>
+            <numerusform>אין מנצח... אין מפסיד. לשניהם נקודה אחת.</numerusform>
+            <numerusform>אין מנצח... אין מפסיד. לשניהם %n נקודות.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point in front of yellow.</source>
+        <translation>האדום מקדים את הצהוב בנקודה אחת.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point in front of red.</source>
+        <translation>הצהוב מקדים את האדום בנקודה אחת.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points in front of yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>האדום מקדים את הצהוב בנקודה אחת.</numerusform>
+            <numerusform>האדום מקדים את הצהוב ב-%n נקודות.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points in front of red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>הצהוב מקדים את האדום בנקודה אחת.</numerusform>
+            <numerusform>הצהוב מקדים את האדום ב-%n נקודות.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red has 1 point. Well, well so does yellow.</source>
+        <translation>לאדום נקודה אחת. תראו תראו, גם לצהוב.</translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point. Well, well so does red.</source>
+        <translation>לצהוב נקודה אחת. תראו תראו, גם לאדום.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points. Well, well so does yellow.</source>
+        <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>לאדום נקודה אחת. תראו תראו, גם לצהוב.</numerusform>
+            <numerusform>לאדום %n נקודות. תראו תראו, גם לצהוב.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points. Well, well so does red.</source>
+        <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>לצהוב נקודה אחת. תראו תראו, גם לאדום.</numerusform>
+            <numerusform>לצהוב %n נקודות. תראו תראו, גם לאדום.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point behind yellow.</source>
+        <translation>האדום נמצא נקודה אחת מאחורי הצהוב.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point behind red.</source>
+        <translation>הצהוב נמצא נקודה אחת מאחורי האדום.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points behind yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>האדום נמצא נקודה אחת מאחורי הצהוב.</numerusform>
+            <numerusform>האדום נמצא %n נקודות מאחורי הצהוב.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points behind red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>הצהוב נמצא נקודה אחת מאחורי האדום.</numerusform>
+            <numerusform>הצהוב נמצא %n נקודות מאחורי האדום.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, red</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
+        <translation>שורה %1, עמודה %2, אדום</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, yellow</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
+        <translation>שורה %1, עמודה %2, צהוב</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, free</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
+        <translation>שורה %1, עמודה %2, פנוי</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, out of play</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
+        <translation>שורה %1, עמודה %2, מחוץ למשחק</translation>
+    </message>
+    <message>
+        <source>Red waits</source>
+        <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
+        <translation>האדום ממתין</translation>
+    </message>
+    <message>
+        <source>Yellow waits</source>
+        <translation>הצהוב ממתין</translation>
+    </message>
+    <message>
+        <source>Red to move</source>
+        <translation>תור האדום</translation>
+    </message>
+    <message>
+        <source>Yellow to move</source>
+        <translation>תור הצהוב</translation>
+    </message>
+    <message>
+        <source>Red to move. Red took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
+        <translation>תור האדום. האדום בחר בשורה %1, עמודה %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Red took row %1, column %2.</source>
+        <translation>תור הצהוב. האדום בחר בשורה %1, עמודה %2.</translation>
+    </message>
+    <message>
+        <source>Red to move. Yellow took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
+        <translation>תור האדום. הצהוב בחר בשורה %1, עמודה %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Yellow took row %1, column %2.</source>
+        <translation>תור הצהוב. הצהוב בחר בשורה %1, עמודה %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
+        <translation>&amp;משחק</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>משחק &amp;חדש</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
+        <translation>&amp;יציאה</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
+        <translation>&amp;רמת קושי</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <extracomment>Submenu: the level at which the computer plays red.</extracomment>
+        <translation>&amp;אדום</translation>
+    </message>
+    <message>
+        <source>&amp;Idiot</source>
+        <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
+        <translation>&amp;טיפש</translation>
+    </message>
+    <message>
+        <source>&amp;Smart</source>
+        <translation>&amp;חכם</translation>
+    </message>
+    <message>
+        <source>&amp;Genius</source>
+        <translation>&amp;גאון</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
+        <translation>&amp;צהוב</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
+        <translation>&amp;לוח</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
+        <translation>&amp;סטנדרטי</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;קל</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;רגיל</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>ק&amp;שה</translation>
+    </message>
+    <message>
+        <source>&amp;Impossible</source>
+        <translation>&amp;בלתי אפשרי</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
+        <translation>&amp;שחקנים</translation>
+    </message>
+    <message>
+        <source>&amp;Human vs Human</source>
+        <translation>&amp;אדם נגד אדם</translation>
+    </message>
+    <message>
+        <source>H&amp;uman vs computer</source>
+        <extracomment>Red is played by a person, yellow by the computer.</extracomment>
+        <translation>א&amp;דם נגד מחשב</translation>
+    </message>
+    <message>
+        <source>&amp;Computer vs Computer</source>
+        <translation>&amp;מחשב נגד מחשב</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;עזרה</translation>
+    </message>
+    <message>
+        <source>&amp;Tarnel Help</source>
+        <translation>&amp;עזרה על Tarnel</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
+        <translation>&amp;אודות Tarnel</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmAbout</name>
+    <message>
+        <source>About Tarnel</source>
+        <extracomment>Title bar of the about window.</extracomment>
+        <translation>אודות Tarnel</translation>
+    </message>
+    <message>
+        <source>Freeware ... have fun</source>
+        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <translation>תוכנה חינמית... תיהנו!</translation>
+    </message>
+    <message>
+        <source>Write to the Tarnel developers for news or the source.</source>
+        <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
+        <translation>כתבו למפתחי Tarnel כדי לקבל חדשות או את קוד המקור.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
+        <translation>גרסה %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmHelp</name>
+    <message>
+        <source>Drawing: a chosen button</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
+        <translation>ציור: כפתור שנבחר</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching at a corner</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
+        <translation>ציור: הכפתור העליון, נוגע בפינה</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching at a corner</source>
+        <translation>ציור: הכפתור התחתון, נוגע בפינה</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching along a side</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
+        <translation>ציור: הכפתור העליון, נוגע לאורך צד</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching along a side</source>
+        <translation>ציור: הכפתור התחתון, נוגע לאורך צד</translation>
+    </message>
+    <message>
+        <source>Every button gives the player 1 point</source>
+        <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
+        <translation>כל כפתור מזכה את השחקן בנקודה אחת</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
+        <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>כאשר שחקן בוחר כפתור, כל כפתור שבחר קודם לכן ונוגע בו רק בפינה מזכה אותו ב-2 נקודות נוספות</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
+        <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>כאשר שחקן בוחר כפתור, כל כפתור שבחר קודם לכן ונוגע בו לאורך צד מזכה אותו ב-4 נקודות נוספות</translation>
+    </message>
+    <message>
+        <source>Tarnel help</source>
+        <extracomment>Title bar of the help window.</extracomment>
+        <translation>עזרה על Tarnel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
+        <translation>אישור</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmSplash</name>
+    <message>
+        <source>Welcome at the</source>
+        <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
+        <translation>ברוכים הבאים אל</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>Red has 1 point</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>У красных 1 очко</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points</source>
+        <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>У красных %n очко</numerusform>
+            <numerusform>У красных %n очка</numerusform>
+            <numerusform>У красных %n очков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
+        <translation>У жёлтых 1 очко</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points</source>
+        <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>У жёлтых %n очко</numerusform>
+            <numerusform>У жёлтых %n очка</numerusform>
+            <numerusform>У жёлтых %n очков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>G A M E  O V E R</source>
+        <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
+        <translation>К О Н Е Ц  И Г Р Ы</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red wins with %n points to %1.</source>
+        <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
+        <translation>
+            <numerusform>Красные победили: %n очко против %1.</numerusform>
+            <numerusform>Красные победили: %n очка против %1.</numerusform>
+            <numerusform>Красные победили: %n очков против %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>yellow wins with %n points to %1.</source>
+        <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
+        <translation>
+            <numerusform>Жёлтые победили: %n очко против %1.</numerusform>
+            <numerusform>Жёлтые победили: %n очка против %1.</numerusform>
+            <numerusform>Жёлтые победили: %n очков против %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No winner ... no loser. Both have %n points.</source>
+        <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
+        <translation>
+            <numerusform>Ни победителя... ни проигравшего. У обеих сторон по %n очку.</numerusform>
+            <numerusform>Ни победителя... ни проигравшего. У обеих сторон по %n очка.</numerusform>
+            <numerusform>Ни победителя... ни проигравшего. У обеих сторон по %n очков.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point in front of yellow.</source>
+        <translation>Красные опережают жёлтых на 1 очко.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point in front of red.</source>
+        <translation>Жёлтые опережают красных на 1 очко.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points in front of yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Красные опережают жёлтых на %n очко.</numerusform>
+            <numerusform>Красные опережают жёлтых на %n очка.</numerusform>
+            <numerusform>Красные опережают жёлтых на %n очков.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points in front of red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Жёлтые опережают красных на %n очко.</numerusform>
+            <numerusform>Жёлтые опережают красных на %n очка.</numerusform>
+            <numerusform>Жёлтые опережают красных на %n очков.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red has 1 point. Well, well so does yellow.</source>
+        <translation>У красных 1 очко. Надо же, у жёлтых тоже.</translation>
+    </message>
+    <message>
+        <source>Yellow has 1 point. Well, well so does red.</source>
+        <translation>У жёлтых 1 очко. Надо же, у красных тоже.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red has %n points. Well, well so does yellow.</source>
+        <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>У красных %n очко. Надо же, у жёлтых тоже.</numerusform>
+            <numerusform>У красных %n очка. Надо же, у жёлтых тоже.</numerusform>
+            <numerusform>У красных %n очков. Надо же, у жёлтых тоже.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow has %n points. Well, well so does red.</source>
+        <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
+        <translation>
+            <numerusform>У жёлтых %n очко. Надо же, у красных тоже.</numerusform>
+            <numerusform>У жёлтых %n очка. Надо же, у красных тоже.</numerusform>
+            <numerusform>У жёлтых %n очков. Надо же, у красных тоже.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red is 1 point behind yellow.</source>
+        <translation>Красные отстают от жёлтых на 1 очко.</translation>
+    </message>
+    <message>
+        <source>Yellow is 1 point behind red.</source>
+        <translation>Жёлтые отстают от красных на 1 очко.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Red is %n points behind yellow.</source>
+        <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Красные отстают от жёлтых на %n очко.</numerusform>
+            <numerusform>Красные отстают от жёлтых на %n очка.</numerusform>
+            <numerusform>Красные отстают от жёлтых на %n очков.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Yellow is %n points behind red.</source>
+        <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
+        <translation>
+            <numerusform>Жёлтые отстают от красных на %n очко.</numerusform>
+            <numerusform>Жёлтые отстают от красных на %n очка.</numerusform>
+            <numerusform>Жёлтые отстают от красных на %n очков.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, red</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
+        <translation>Ряд %1, столбец %2, красная</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, yellow</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
+        <translation>Ряд %1, столбец %2, жёлтая</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, free</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
+        <translation>Ряд %1, столбец %2, свободна</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, out of play</source>
+        <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
+        <translation>Ряд %1, столбец %2, вне игры</translation>
+    </message>
+    <message>
+        <source>Red waits</source>
+        <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
+        <translation>Красные ждут</translation>
+    </message>
+    <message>
+        <source>Yellow waits</source>
+        <translation>Жёлтые ждут</translation>
+    </message>
+    <message>
+        <source>Red to move</source>
+        <translation>Ход красных</translation>
+    </message>
+    <message>
+        <source>Yellow to move</source>
+        <translation>Ход жёлтых</translation>
+    </message>
+    <message>
+        <source>Red to move. Red took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
+        <translation>Ход красных. Красные выбрали ряд %1, столбец %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Red took row %1, column %2.</source>
+        <translation>Ход жёлтых. Красные выбрали ряд %1, столбец %2.</translation>
+    </message>
+    <message>
+        <source>Red to move. Yellow took row %1, column %2.</source>
+        <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
+        <translation>Ход красных. Жёлтые выбрали ряд %1, столбец %2.</translation>
+    </message>
+    <message>
+        <source>Yellow to move. Yellow took row %1, column %2.</source>
+        <translation>Ход жёлтых. Жёлтые выбрали ряд %1, столбец %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Новая игра</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
+        <translation>&amp;Уровень</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <extracomment>Submenu: the level at which the computer plays red.</extracomment>
+        <translation>&amp;Красные</translation>
+    </message>
+    <message>
+        <source>&amp;Idiot</source>
+        <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
+        <translation>&amp;Дурачок</translation>
+    </message>
+    <message>
+        <source>&amp;Smart</source>
+        <translation>&amp;Умник</translation>
+    </message>
+    <message>
+        <source>&amp;Genius</source>
+        <translation>&amp;Гений</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
+        <translation>&amp;Жёлтые</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
+        <translation>&amp;Поле</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
+        <translation>&amp;Стандартное</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Лёгкое</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Обычное</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Трудное</translation>
+    </message>
+    <message>
+        <source>&amp;Impossible</source>
+        <translation>&amp;Невозможное</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
+        <translation>И&amp;гроки</translation>
+    </message>
+    <message>
+        <source>&amp;Human vs Human</source>
+        <translation>&amp;Человек против человека</translation>
+    </message>
+    <message>
+        <source>H&amp;uman vs computer</source>
+        <extracomment>Red is played by a person, yellow by the computer.</extracomment>
+        <translation>Ч&amp;еловек против компьютера</translation>
+    </message>
+    <message>
+        <source>&amp;Computer vs Computer</source>
+        <translation>&amp;Компьютер против компьютера</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Tarnel Help</source>
+        <translation>&amp;Справка по Tarnel</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
+        <translation>&amp;О программе Tarnel</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmAbout</name>
+    <message>
+        <source>About Tarnel</source>
+        <extracomment>Title bar of the about window.</extracomment>
+        <translation>О программе Tarnel</translation>
+    </message>
+    <message>
+        <source>Freeware ... have fun</source>
+        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <translation>Бесплатно ... приятной игры!</translation>
+    </message>
+    <message>
+        <source>Write to the Tarnel developers for news or the source.</source>
+        <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
+        <translation>За новостями или исходным кодом пишите разработчикам Tarnel.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
+        <translation>Версия %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmHelp</name>
+    <message>
+        <source>Drawing: a chosen button</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
+        <translation>Рисунок: выбранная кнопка</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching at a corner</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
+        <translation>Рисунок: верхняя кнопка, касается углом</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching at a corner</source>
+        <translation>Рисунок: нижняя кнопка, касается углом</translation>
+    </message>
+    <message>
+        <source>Drawing: upper button, touching along a side</source>
+        <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
+        <translation>Рисунок: верхняя кнопка, касается стороной</translation>
+    </message>
+    <message>
+        <source>Drawing: lower button, touching along a side</source>
+        <translation>Рисунок: нижняя кнопка, касается стороной</translation>
+    </message>
+    <message>
+        <source>Every button gives the player 1 point</source>
+        <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
+        <translation>Каждая кнопка приносит игроку 1 очко</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
+        <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Когда игрок выбирает кнопку, каждая уже выбранная им кнопка, касающаяся её углом, приносит ему ещё 2 очка</translation>
+    </message>
+    <message>
+        <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
+        <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
+        <translation>Когда игрок выбирает кнопку, каждая уже выбранная им кнопка, касающаяся её стороной, приносит ему ещё 4 очка</translation>
+    </message>
+    <message>
+        <source>Tarnel help</source>
+        <extracomment>Title bar of the help window.</extracomment>
+        <translation>Справка по Tarnel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::frmSplash</name>
+    <message>
+        <source>Welcome at the</source>
+        <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
+        <translation>Добро пожаловать в</translation>
+    </message>
+</context>
+</TS>
