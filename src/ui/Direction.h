@@ -10,7 +10,8 @@ class QWidget;
 namespace tarnel::ui {
 
 // Moves the direct children of `container` to their mirrored places when
-// the container reads right to left. Call once, after placing them.
+// the container reads right to left, and turns left-aligned labels to the
+// right. Call once, after placing them.
 void placeForDirection(QWidget* container);
 
 // `logical`, a rectangle placed for left to right, where `container` shows

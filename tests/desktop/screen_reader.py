@@ -116,54 +116,42 @@ def modal_windows(app, window):
     """The about and help windows and a message box, as a screen reader meets them."""
     buttons = [b for b in by_role(window, pyatspi.ROLE_PUSH_BUTTON) if showing(b)]
     extents = {b: b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for b in buttons}
-    # The first cell stands top left; the score buttons are the widest.
+    # The first cell stands top left; the score buttons are the widest. The
+    # help menu's two items come last: its contents, then about.
     first_cell = min(buttons, key=lambda b: (extents[b].y, extents[b].x))
     score = max(buttons, key=lambda b: extents[b].width)
-    items = by_role(window, pyatspi.ROLE_MENU_ITEM)
-    check(len(items) >= 2, f"{len(items)} menu items on the bus")
-    if len(items) < 2:
-        return
-    # The help menu's two items come last: its contents, then about.
-    help_item, about_item = items[-2], items[-1]
+    help_item, about_item = by_role(window, pyatspi.ROLE_MENU_ITEM)[-2:]
 
-    press(about_item)
-    check(eventually(lambda: len(other_windows(app, window)) == 1), "the about window did not open")
-    about = other_windows(app, window)
-    if about:
-        unnamed(about[0], "about window")
-        cell_before, score_before = first_cell.name, score.name
+    def opened(control, what):
+        """Presses control, checks the one window it opens, returns it."""
+        press(control)
+        check(eventually(lambda: len(other_windows(app, window)) == 1), f"no {what} opened")
+        opened = other_windows(app, window)[:1]
+        for node in opened:
+            unnamed(node, what)
+            check(all(b.name for b in by_role(node, pyatspi.ROLE_PUSH_BUTTON)),
+                  f"a button of the {what} has no name")
+        return opened
+
+    def close(node, what):
+        for button in by_role(node, pyatspi.ROLE_PUSH_BUTTON):
+            if button.getState().contains(pyatspi.STATE_FOCUSABLE):
+                press(button)
+        check(eventually(lambda: not other_windows(app, window)), f"the {what} did not close")
+
+    for about in opened(about_item, "about window"):
+        before = (first_cell.name, score.name)
         press(first_cell)
         press(score)
         wait(1)
-        check(first_cell.name == cell_before, "a cell took a move under the about window")
+        check((first_cell.name, score.name) == before, "a cell took a move under the about window")
         check(len(other_windows(app, window)) == 1, "a score button answered under the about window")
-        check(score.name == score_before, "the score changed under the about window")
-        for ok in by_role(about[0], pyatspi.ROLE_PUSH_BUTTON):
-            press(ok)
-        check(eventually(lambda: not other_windows(app, window)), "the about window did not close")
-
-    press(help_item)
-    check(eventually(lambda: len(other_windows(app, window)) == 1), "the help window did not open")
-    helpw = other_windows(app, window)
-    if helpw:
-        unnamed(helpw[0], "help window")
-        buttons = by_role(helpw[0], pyatspi.ROLE_PUSH_BUTTON)
-        check(len(buttons) == 6, f"the help window lists {len(buttons)} buttons, not 6")
-        for button in buttons:
-            check(bool(button.name), "a button of the help window has no name")
-        for button in buttons:
-            if button.getState().contains(pyatspi.STATE_FOCUSABLE):
-                press(button)
-        check(eventually(lambda: not other_windows(app, window)), "the help window did not close")
-
-    press(score)
-    check(eventually(lambda: len(other_windows(app, window)) == 1), "no score enquiry opened")
-    box = other_windows(app, window)
-    if box:
-        unnamed(box[0], "message box")
-        for ok in by_role(box[0], pyatspi.ROLE_PUSH_BUTTON):
-            press(ok)
-        check(eventually(lambda: not other_windows(app, window)), "the message box did not close")
+        close(about, "about window")
+    for helpw in opened(help_item, "help window"):
+        check(len(by_role(helpw, pyatspi.ROLE_PUSH_BUTTON)) == 6, "the help window lists 6 buttons")
+        close(helpw, "help window")
+    for box in opened(score, "message box"):
+        close(box, "message box")
 
 
 def main():

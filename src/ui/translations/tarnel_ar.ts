@@ -6,35 +6,35 @@
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>للأحمر نقطة واحدة</translation>
+        <translation>نقاط الأحمر: 1</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>للأحمر %n نقطة</numerusform>
-            <numerusform>للأحمر نقطة واحدة</numerusform>
-            <numerusform>للأحمر نقطتان</numerusform>
-            <numerusform>للأحمر %n نقاط</numerusform>
-            <numerusform>للأحمر %n نقطة</numerusform>
-            <numerusform>للأحمر %n نقطة</numerusform>
+            <numerusform>نقاط الأحمر: %n</numerusform>
+            <numerusform>نقاط الأحمر: %n</numerusform>
+            <numerusform>نقاط الأحمر: %n</numerusform>
+            <numerusform>نقاط الأحمر: %n</numerusform>
+            <numerusform>نقاط الأحمر: %n</numerusform>
+            <numerusform>نقاط الأحمر: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>للأصفر نقطة واحدة</translation>
+        <translation>نقاط الأصفر: 1</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>للأصفر %n نقطة</numerusform>
-            <numerusform>للأصفر نقطة واحدة</numerusform>
-            <numerusform>للأصفر نقطتان</numerusform>
-            <numerusform>للأصفر %n نقاط</numerusform>
-            <numerusform>للأصفر %n نقطة</numerusform>
-            <numerusform>للأصفر %n نقطة</numerusform>
+            <numerusform>نقاط الأصفر: %n</numerusform>
+            <numerusform>نقاط الأصفر: %n</numerusform>
+            <numerusform>نقاط الأصفر: %n</numerusform>
+            <numerusform>نقاط الأصفر: %n</numerusform>
+            <numerusform>نقاط الأصفر: %n</numerusform>
+            <numerusform>نقاط الأصفر: %n</numerusform>
         </translation>
     </message>
     <message>
@@ -70,7 +70,7 @@
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>لا فائز... ولا خاسر. لكلٍّ منهما %n نقطة.</numerusform>
+            <numerusform>لا فائز... ولا خاسر. لم يُحرز أيٌّ منهما أي نقطة.</numerusform>
             <numerusform>لا فائز... ولا خاسر. لكلٍّ منهما نقطة واحدة.</numerusform>
             <numerusform>لا فائز... ولا خاسر. لكلٍّ منهما نقطتان.</numerusform>
             <numerusform>لا فائز... ولا خاسر. لكلٍّ منهما %n نقاط.</numerusform>
@@ -112,34 +112,34 @@
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>للأحمر نقطة واحدة. يا للمصادفة، وكذلك الأصفر!</translation>
+        <translation>للأحمر نقطة واحدة. يا للمصادفة، وكذلك للأصفر!</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>للأصفر نقطة واحدة. يا للمصادفة، وكذلك الأحمر!</translation>
+        <translation>للأصفر نقطة واحدة. يا للمصادفة، وكذلك للأحمر!</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>للأحمر %n نقطة. يا للمصادفة، وكذلك الأصفر!</numerusform>
-            <numerusform>للأحمر نقطة واحدة. يا للمصادفة، وكذلك الأصفر!</numerusform>
-            <numerusform>للأحمر نقطتان. يا للمصادفة، وكذلك الأصفر!</numerusform>
-            <numerusform>للأحمر %n نقاط. يا للمصادفة، وكذلك الأصفر!</numerusform>
-            <numerusform>للأحمر %n نقطة. يا للمصادفة، وكذلك الأصفر!</numerusform>
-            <numerusform>للأحمر %n نقطة. يا للمصادفة، وكذلك الأصفر!</numerusform>
+            <numerusform>ليس للأحمر أي نقطة. يا للمصادفة، ولا للأصفر!</numerusform>
+            <numerusform>للأحمر نقطة واحدة. يا للمصادفة، وكذلك للأصفر!</numerusform>
+            <numerusform>للأحمر نقطتان. يا للمصادفة، وكذلك للأصفر!</numerusform>
+            <numerusform>للأحمر %n نقاط. يا للمصادفة، وكذلك للأصفر!</numerusform>
+            <numerusform>للأحمر %n نقطة. يا للمصادفة، وكذلك للأصفر!</numerusform>
+            <numerusform>للأحمر %n نقطة. يا للمصادفة، وكذلك للأصفر!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>للأصفر %n نقطة. يا للمصادفة، وكذلك الأحمر!</numerusform>
-            <numerusform>للأصفر نقطة واحدة. يا للمصادفة، وكذلك الأحمر!</numerusform>
-            <numerusform>للأصفر نقطتان. يا للمصادفة، وكذلك الأحمر!</numerusform>
-            <numerusform>للأصفر %n نقاط. يا للمصادفة، وكذلك الأحمر!</numerusform>
-            <numerusform>للأصفر %n نقطة. يا للمصادفة، وكذلك الأحمر!</numerusform>
-            <numerusform>للأصفر %n نقطة. يا للمصادفة، وكذلك الأحمر!</numerusform>
+            <numerusform>ليس للأصفر أي نقطة. يا للمصادفة، ولا للأحمر!</numerusform>
+            <numerusform>للأصفر نقطة واحدة. يا للمصادفة، وكذلك للأحمر!</numerusform>
+            <numerusform>للأصفر نقطتان. يا للمصادفة، وكذلك للأحمر!</numerusform>
+            <numerusform>للأصفر %n نقاط. يا للمصادفة، وكذلك للأحمر!</numerusform>
+            <numerusform>للأصفر %n نقطة. يا للمصادفة، وكذلك للأحمر!</numerusform>
+            <numerusform>للأصفر %n نقطة. يا للمصادفة، وكذلك للأحمر!</numerusform>
         </translation>
     </message>
     <message>

@@ -54,8 +54,8 @@
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Няма победител... няма победен. Двете страни имат по %n точка.</numerusform>
-            <numerusform>Няма победител... няма победен. Двете страни имат по %n точки.</numerusform>
+            <numerusform>Няма победители... няма победени. Двете страни имат по %n точка.</numerusform>
+            <numerusform>Няма победители... няма победени. Двете страни имат по %n точки.</numerusform>
         </translation>
     </message>
     <message>
@@ -148,7 +148,7 @@
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Ред %1, колона %2, извън играта</translation>
+        <translation>Ред %1, колона %2, изключен от играта</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -298,12 +298,12 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Безплатно ... забавлявайте се!</translation>
+        <translation>Безплатно... забавлявайте се!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>Пишете на разработчиците на Tarnel за новини или изходния код.</translation>
+        <translation>Пишете на разработчиците на Tarnel за новини или за изходния код.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -349,7 +349,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва с ъгъл, му носи още 2 точки</translation>
+        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва само с ъгъл, му носи още 2 точки</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>

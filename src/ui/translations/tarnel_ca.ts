@@ -133,12 +133,12 @@
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>Fila %1, columna %2, vermell</translation>
+        <translation>Fila %1, columna %2, vermella</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>Fila %1, columna %2, groc</translation>
+        <translation>Fila %1, columna %2, groga</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
@@ -148,7 +148,7 @@
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Fila %1, columna %2, retirat del joc</translation>
+        <translation>Fila %1, columna %2, retirada del joc</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -170,20 +170,20 @@
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>Torn de Vermell. Vermell ha triat fila %1, columna %2.</translation>
+        <translation>Torn de Vermell. Vermell ha triat la casella de la fila %1, columna %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Torn de Groc. Vermell ha triat fila %1, columna %2.</translation>
+        <translation>Torn de Groc. Vermell ha triat la casella de la fila %1, columna %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>Torn de Vermell. Groc ha triat fila %1, columna %2.</translation>
+        <translation>Torn de Vermell. Groc ha triat la casella de la fila %1, columna %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Torn de Groc. Groc ha triat fila %1, columna %2.</translation>
+        <translation>Torn de Groc. Groc ha triat la casella de la fila %1, columna %2.</translation>
     </message>
 </context>
 <context>
@@ -298,7 +298,7 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Gratuït... a divertir-se!</translation>
+        <translation>Gratuït... que us divertiu!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
@@ -321,40 +321,40 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Dibuix: un botó triat</translation>
+        <translation>Dibuix: una casella triada</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Dibuix: botó de dalt, que toca per una cantonada</translation>
+        <translation>Dibuix: casella de dalt, que toca la de baix per una cantonada</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Dibuix: botó de baix, que toca per una cantonada</translation>
+        <translation>Dibuix: casella de baix, que toca la de dalt per una cantonada</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Dibuix: botó de dalt, que toca per un costat</translation>
+        <translation>Dibuix: casella de dalt, que toca la de baix per un costat</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Dibuix: botó de baix, que toca per un costat</translation>
+        <translation>Dibuix: casella de baix, que toca la de dalt per un costat</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Cada botó dona 1 punt al jugador</translation>
+        <translation>Cada casella dona 1 punt al jugador</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quan un jugador tria un botó, cada botó que ja havia triat i que el toca per una cantonada li dona 2 punts més</translation>
+        <translation>Quan un jugador tria una casella, cada casella que ja ha triat i que la toca per una cantonada li dona 2 punts més</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quan un jugador tria un botó, cada botó que ja havia triat i que el toca per un costat li dona 4 punts més</translation>
+        <translation>Quan un jugador tria una casella, cada casella que ja ha triat i que la toca per un costat li dona 4 punts més</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>&amp;Obtížný</translation>
+        <translation>&amp;Těžký</translation>
     </message>
     <message>
         <source>&amp;Impossible</source>
@@ -309,7 +309,7 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Zdarma ... hodně zábavy</translation>
+        <translation>Zdarma... hodně zábavy</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>

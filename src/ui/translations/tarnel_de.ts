@@ -360,11 +360,11 @@
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Zeichnung: oberer Knopf, an der Längsseite angrenzend</translation>
+        <translation>Zeichnung: oberer Knopf, an einer Seite angrenzend</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Zeichnung: unterer Knopf, an der Längsseite angrenzend</translation>
+        <translation>Zeichnung: unterer Knopf, an einer Seite angrenzend</translation>
     </message>
 </context>
 <context>

@@ -133,12 +133,12 @@
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>Fila %1, columna %2, rojo</translation>
+        <translation>Fila %1, columna %2, roja</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>Fila %1, columna %2, amarillo</translation>
+        <translation>Fila %1, columna %2, amarilla</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
@@ -148,7 +148,7 @@
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Fila %1, columna %2, retirado del juego</translation>
+        <translation>Fila %1, columna %2, retirada del juego</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -170,20 +170,20 @@
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>Turno de Rojo. Rojo ha elegido fila %1, columna %2.</translation>
+        <translation>Turno de Rojo. Rojo ha elegido la casilla de la fila %1, columna %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Turno de Amarillo. Rojo ha elegido fila %1, columna %2.</translation>
+        <translation>Turno de Amarillo. Rojo ha elegido la casilla de la fila %1, columna %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>Turno de Rojo. Amarillo ha elegido fila %1, columna %2.</translation>
+        <translation>Turno de Rojo. Amarillo ha elegido la casilla de la fila %1, columna %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Turno de Amarillo. Amarillo ha elegido fila %1, columna %2.</translation>
+        <translation>Turno de Amarillo. Amarillo ha elegido la casilla de la fila %1, columna %2.</translation>
     </message>
 </context>
 <context>
@@ -321,40 +321,40 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Dibujo: un botón elegido</translation>
+        <translation>Dibujo: una casilla elegida</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Dibujo: botón de arriba, que toca por una esquina</translation>
+        <translation>Dibujo: casilla de arriba, que toca la de abajo por una esquina</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Dibujo: botón de abajo, que toca por una esquina</translation>
+        <translation>Dibujo: casilla de abajo, que toca la de arriba por una esquina</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Dibujo: botón de arriba, que toca por un lado</translation>
+        <translation>Dibujo: casilla de arriba, que toca la de abajo por un lado</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Dibujo: botón de abajo, que toca por un lado</translation>
+        <translation>Dibujo: casilla de abajo, que toca la de arriba por un lado</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Cada botón da 1 punto al jugador</translation>
+        <translation>Cada casilla da 1 punto al jugador</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Cuando un jugador elige un botón, cada botón que ya había elegido y que lo toca por una esquina le da 2 puntos más</translation>
+        <translation>Cuando un jugador elige una casilla, cada casilla que ya ha elegido y que la toca por una esquina le da 2 puntos más</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Cuando un jugador elige un botón, cada botón que ya había elegido y que lo toca por un lado le da 4 puntos más</translation>
+        <translation>Cuando un jugador elige una casilla, cada casilla que ya ha elegido y que la toca por un lado le da 4 puntos más</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>قرمز یک امتیاز دارد</translation>
+        <translation>قرمز 1 امتیاز دارد</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
@@ -18,7 +18,7 @@
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>زرد یک امتیاز دارد</translation>
+        <translation>زرد 1 امتیاز دارد</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>&amp;آسان</translation>
+        <translation>آ&amp;سان</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>&amp;سخت</translation>
+        <translation>س&amp;خت</translation>
     </message>
     <message>
         <source>&amp;Impossible</source>
@@ -315,20 +315,20 @@
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>تصویر: دکمهٔ بالایی، در تماس از گوشه</translation>
+        <translation>تصویر: دکمهٔ بالایی که فقط از گوشه با دکمهٔ دیگر در تماس است</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>تصویر: دکمهٔ پایینی، در تماس از گوشه</translation>
+        <translation>تصویر: دکمهٔ پایینی که فقط از گوشه با دکمهٔ دیگر در تماس است</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>تصویر: دکمهٔ بالایی، در تماس از ضلع</translation>
+        <translation>تصویر: دکمهٔ بالایی که از ضلع با دکمهٔ دیگر در تماس است</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>تصویر: دکمهٔ پایینی، در تماس از ضلع</translation>
+        <translation>تصویر: دکمهٔ پایینی که از ضلع با دکمهٔ دیگر در تماس است</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>

@@ -148,7 +148,7 @@
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Ligne %1, colonne %2, retiré du jeu</translation>
+        <translation>Ligne %1, colonne %2, retirée du jeu</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -170,20 +170,20 @@
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>Au tour de Rouge. Rouge a choisi ligne %1, colonne %2.</translation>
+        <translation>Au tour de Rouge. Rouge a choisi la case de la ligne %1, colonne %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Au tour de Jaune. Rouge a choisi ligne %1, colonne %2.</translation>
+        <translation>Au tour de Jaune. Rouge a choisi la case de la ligne %1, colonne %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>Au tour de Rouge. Jaune a choisi ligne %1, colonne %2.</translation>
+        <translation>Au tour de Rouge. Jaune a choisi la case de la ligne %1, colonne %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Au tour de Jaune. Jaune a choisi ligne %1, colonne %2.</translation>
+        <translation>Au tour de Jaune. Jaune a choisi la case de la ligne %1, colonne %2.</translation>
     </message>
 </context>
 <context>
@@ -321,40 +321,40 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Dessin&#xa0;: un bouton choisi</translation>
+        <translation>Dessin&#xa0;: une case choisie</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Dessin&#xa0;: bouton du haut, qui touche par un coin</translation>
+        <translation>Dessin&#xa0;: case du haut, qui touche celle du bas par un coin</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Dessin&#xa0;: bouton du bas, qui touche par un coin</translation>
+        <translation>Dessin&#xa0;: case du bas, qui touche celle du haut par un coin</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Dessin&#xa0;: bouton du haut, qui touche par un côté</translation>
+        <translation>Dessin&#xa0;: case du haut, qui touche celle du bas par un côté</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Dessin&#xa0;: bouton du bas, qui touche par un côté</translation>
+        <translation>Dessin&#xa0;: case du bas, qui touche celle du haut par un côté</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Chaque bouton rapporte 1 point au joueur</translation>
+        <translation>Chaque case rapporte 1 point au joueur</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quand un joueur choisit un bouton, chaque bouton qu&apos;il a déjà choisi et qui le touche par un coin lui rapporte 2 points de plus</translation>
+        <translation>Quand un joueur choisit une case, chaque case qu&apos;il a déjà choisie et qui la touche par un coin lui rapporte 2 points de plus</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quand un joueur choisit un bouton, chaque bouton qu&apos;il a déjà choisi et qui le touche par un côté lui rapporte 4 points de plus</translation>
+        <translation>Quand un joueur choisit une case, chaque case qu&apos;il a déjà choisie et qui la touche par un côté lui rapporte 4 points de plus</translation>
     </message>
     <message>
         <source>Tarnel help</source>

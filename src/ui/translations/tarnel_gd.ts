@@ -6,7 +6,7 @@
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Tha aon phuing aig Dearg</translation>
+        <translation>Tha 1 phuing aig Dearg</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
@@ -21,7 +21,7 @@
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Tha aon phuing aig Buidhe</translation>
+        <translation>Tha 1 phuing aig Buidhe</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
@@ -325,7 +325,7 @@
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>Sgrìobh gu luchd-leasachaidh Tarnel airson naidheachdan no a&apos; chòd thùsail.</translation>
+        <translation>Sgrìobh gu sgioba Tarnel airson naidheachdan no a&apos; chòd thùsail.</translation>
     </message>
     <message>
         <source>OK</source>

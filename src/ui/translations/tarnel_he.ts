@@ -6,27 +6,27 @@
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>לאדום נקודה אחת</translation>
+        <translation>נקודות האדום: 1</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>לאדום נקודה אחת</numerusform>
-            <numerusform>לאדום %n נקודות</numerusform>
+            <numerusform>נקודות האדום: %n</numerusform>
+            <numerusform>נקודות האדום: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>לצהוב נקודה אחת</translation>
+        <translation>נקודות הצהוב: 1</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>לצהוב נקודה אחת</numerusform>
-            <numerusform>לצהוב %n נקודות</numerusform>
+            <numerusform>נקודות הצהוב: %n</numerusform>
+            <numerusform>נקודות הצהוב: %n</numerusform>
         </translation>
     </message>
     <message>

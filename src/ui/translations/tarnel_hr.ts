@@ -309,7 +309,7 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Besplatno ... zabavite se</translation>
+        <translation>Besplatno... zabavite se</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
@@ -337,20 +337,20 @@
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Crtež: gornji gumb, dodiruje se kutom</translation>
+        <translation>Crtež: gornji gumb, dodiruje donji kutom</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Crtež: donji gumb, dodiruje se kutom</translation>
+        <translation>Crtež: donji gumb, dodiruje gornji kutom</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Crtež: gornji gumb, dodiruje se stranicom</translation>
+        <translation>Crtež: gornji gumb, dodiruje donji stranicom</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Crtež: donji gumb, dodiruje se stranicom</translation>
+        <translation>Crtež: donji gumb, dodiruje gornji stranicom</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
@@ -360,12 +360,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Kad igrač odabere gumb, dobiva dodatna 2 boda za svaki svoj ranije odabrani gumb koji ga dodiruje kutom</translation>
+        <translation>Kad igrač odabere gumb, dobiva 2 dodatna boda za svaki svoj ranije odabrani gumb koji ga dodiruje kutom</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Kad igrač odabere gumb, dobiva dodatna 4 boda za svaki svoj ranije odabrani gumb koji ga dodiruje stranicom</translation>
+        <translation>Kad igrač odabere gumb, dobiva 4 dodatna boda za svaki svoj ranije odabrani gumb koji ga dodiruje stranicom</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -310,25 +310,25 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Rajz: egy választott gomb</translation>
+        <translation>Rajz: egy kiválasztott gomb</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Rajz: felső gomb, sarokkal érintkezik</translation>
+        <translation>Rajz: felső gomb, sarkával érintkezik</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Rajz: alsó gomb, sarokkal érintkezik</translation>
+        <translation>Rajz: alsó gomb, sarkával érintkezik</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Rajz: felső gomb, oldallal érintkezik</translation>
+        <translation>Rajz: felső gomb, oldalával érintkezik</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Rajz: alsó gomb, oldallal érintkezik</translation>
+        <translation>Rajz: alsó gomb, oldalával érintkezik</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>

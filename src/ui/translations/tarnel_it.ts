@@ -60,26 +60,26 @@
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>Rosso è avanti di 1 punto su Giallo.</translation>
+        <translation>Rosso è in vantaggio di 1 punto su Giallo.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>Giallo è avanti di 1 punto su Rosso.</translation>
+        <translation>Giallo è in vantaggio di 1 punto su Rosso.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Rosso è avanti di %n punto su Giallo.</numerusform>
-            <numerusform>Rosso è avanti di %n punti su Giallo.</numerusform>
+            <numerusform>Rosso è in vantaggio di %n punto su Giallo.</numerusform>
+            <numerusform>Rosso è in vantaggio di %n punti su Giallo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Giallo è avanti di %n punto su Rosso.</numerusform>
-            <numerusform>Giallo è avanti di %n punti su Rosso.</numerusform>
+            <numerusform>Giallo è in vantaggio di %n punto su Rosso.</numerusform>
+            <numerusform>Giallo è in vantaggio di %n punti su Rosso.</numerusform>
         </translation>
     </message>
     <message>
@@ -133,22 +133,22 @@
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>Riga %1, colonna %2, rosso</translation>
+        <translation>Riga %1, colonna %2, rossa</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>Riga %1, colonna %2, giallo</translation>
+        <translation>Riga %1, colonna %2, gialla</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>Riga %1, colonna %2, libero</translation>
+        <translation>Riga %1, colonna %2, libera</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Riga %1, colonna %2, escluso dal gioco</translation>
+        <translation>Riga %1, colonna %2, esclusa dal gioco</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -170,20 +170,20 @@
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>Tocca a Rosso. Rosso ha scelto riga %1, colonna %2.</translation>
+        <translation>Tocca a Rosso. Rosso ha scelto la casella alla riga %1, colonna %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Tocca a Giallo. Rosso ha scelto riga %1, colonna %2.</translation>
+        <translation>Tocca a Giallo. Rosso ha scelto la casella alla riga %1, colonna %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>Tocca a Rosso. Giallo ha scelto riga %1, colonna %2.</translation>
+        <translation>Tocca a Rosso. Giallo ha scelto la casella alla riga %1, colonna %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Tocca a Giallo. Giallo ha scelto riga %1, colonna %2.</translation>
+        <translation>Tocca a Giallo. Giallo ha scelto la casella alla riga %1, colonna %2.</translation>
     </message>
 </context>
 <context>
@@ -321,40 +321,40 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Disegno: un pulsante scelto</translation>
+        <translation>Disegno: una casella scelta</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Disegno: pulsante in alto, che tocca per un angolo</translation>
+        <translation>Disegno: casella in alto, che tocca quella in basso con un angolo</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Disegno: pulsante in basso, che tocca per un angolo</translation>
+        <translation>Disegno: casella in basso, che tocca quella in alto con un angolo</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Disegno: pulsante in alto, che tocca lungo un lato</translation>
+        <translation>Disegno: casella in alto, che tocca quella in basso lungo un lato</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Disegno: pulsante in basso, che tocca lungo un lato</translation>
+        <translation>Disegno: casella in basso, che tocca quella in alto lungo un lato</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Ogni pulsante dà al giocatore 1 punto</translation>
+        <translation>Ogni casella dà 1 punto al giocatore</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quando un giocatore sceglie un pulsante, ogni pulsante che aveva già scelto e che lo tocca per un angolo gli dà 2 punti in più</translation>
+        <translation>Quando un giocatore sceglie una casella, ogni casella che ha già scelto e che la tocca con un angolo gli dà 2 punti in più</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quando un giocatore sceglie un pulsante, ogni pulsante che aveva già scelto e che lo tocca lungo un lato gli dà 4 punti in più</translation>
+        <translation>Quando un giocatore sceglie una casella, ogni casella che ha già scelto e che la tocca lungo un lato gli dà 4 punti in più</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -18,13 +18,13 @@
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>黄は1点</translation>
+        <translation>黄色は1点</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>黄は%n点</numerusform>
+            <numerusform>黄色は%n点</numerusform>
         </translation>
     </message>
     <message>
@@ -43,7 +43,7 @@
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>%n対%1で黄の勝ちです。</numerusform>
+            <numerusform>%n対%1で黄色の勝ちです。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -55,68 +55,68 @@
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>赤が黄を1点リードしています。</translation>
+        <translation>赤が黄色を1点リードしています。</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>黄が赤を1点リードしています。</translation>
+        <translation>黄色が赤を1点リードしています。</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>赤が黄を%n点リードしています。</numerusform>
+            <numerusform>赤が黄色を%n点リードしています。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>黄が赤を%n点リードしています。</numerusform>
+            <numerusform>黄色が赤を%n点リードしています。</numerusform>
         </translation>
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>赤は1点。おやおや、黄も同じです。</translation>
+        <translation>赤は1点。おやおや、黄色も同じです。</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>黄は1点。おやおや、赤も同じです。</translation>
+        <translation>黄色は1点。おやおや、赤も同じです。</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>赤は%n点。おやおや、黄も同じです。</numerusform>
+            <numerusform>赤は%n点。おやおや、黄色も同じです。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>黄は%n点。おやおや、赤も同じです。</numerusform>
+            <numerusform>黄色は%n点。おやおや、赤も同じです。</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>赤は黄に1点リードされています。</translation>
+        <translation>赤は黄色に1点リードされています。</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>黄は赤に1点リードされています。</translation>
+        <translation>黄色は赤に1点リードされています。</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>赤は黄に%n点リードされています。</numerusform>
+            <numerusform>赤は黄色に%n点リードされています。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>黄は赤に%n点リードされています。</numerusform>
+            <numerusform>黄色は赤に%n点リードされています。</numerusform>
         </translation>
     </message>
     <message>
@@ -127,7 +127,7 @@
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>%1行目、%2列目、黄</translation>
+        <translation>%1行目、%2列目、黄色</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Yellow waits</source>
-        <translation>黄は待機中</translation>
+        <translation>黄色は待機中</translation>
     </message>
     <message>
         <source>Red to move</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Yellow to move</source>
-        <translation>黄の番</translation>
+        <translation>黄色の番</translation>
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
@@ -163,16 +163,16 @@
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>黄の番です。赤が%1行目、%2列目を選びました。</translation>
+        <translation>黄色の番です。赤が%1行目、%2列目を選びました。</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>赤の番です。黄が%1行目、%2列目を選びました。</translation>
+        <translation>赤の番です。黄色が%1行目、%2列目を選びました。</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>黄の番です。黄が%1行目、%2列目を選びました。</translation>
+        <translation>黄色の番です。黄色が%1行目、%2列目を選びました。</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@
     <message>
         <source>&amp;Yellow</source>
         <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
-        <translation>黄(&amp;Y)</translation>
+        <translation>黄色(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Field</source>
@@ -292,7 +292,7 @@
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>ニュースやソースは開発者へお便りを。</translation>
+        <translation>最新情報かソースは開発者までご連絡を</translation>
     </message>
     <message>
         <source>OK</source>
@@ -338,12 +338,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>ボタンを選んだとき、そのボタンに角で接している自分の選択済みボタン1つにつき、さらに2点を獲得します</translation>
+        <translation>ボタンを選ぶと、角で接している自分のボタン1つにつき、さらに2点を獲得します</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>ボタンを選んだとき、そのボタンに辺で接している自分の選択済みボタン1つにつき、さらに4点を獲得します</translation>
+        <translation>ボタンを選ぶと、辺で接している自分のボタン1つにつき、さらに4点を獲得します</translation>
     </message>
     <message>
         <source>Tarnel help</source>

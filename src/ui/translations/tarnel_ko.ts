@@ -36,21 +36,21 @@
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>빨강이 이겼습니다! %n 대 %1.</numerusform>
+            <numerusform>%n 대 %1, 빨강의 승리입니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>노랑이 이겼습니다! %n 대 %1.</numerusform>
+            <numerusform>%n 대 %1, 노랑의 승리입니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>승자도 없고... 패자도 없습니다. 둘 다 %n점입니다.</numerusform>
+            <numerusform>승자도 없고... 패자도 없습니다. 양쪽 모두 %n점입니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -292,7 +292,7 @@
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>소식이나 소스는 개발자에게 문의하세요.</translation>
+        <translation>새 소식이나 소스는 개발자에게 문의하세요.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -338,12 +338,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>버튼을 선택하면, 그 버튼과 꼭짓점으로 맞닿은 자기 버튼 중 이미 선택해 둔 버튼 하나마다 2점을 더 얻습니다</translation>
+        <translation>버튼을 선택하면 꼭짓점으로 맞닿은 자기 색 버튼 하나마다 2점을 더 얻습니다</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>버튼을 선택하면, 그 버튼과 변으로 맞닿은 자기 버튼 중 이미 선택해 둔 버튼 하나마다 4점을 더 얻습니다</translation>
+        <translation>버튼을 선택하면 변으로 맞닿은 자기 색 버튼 하나마다 4점을 더 얻습니다</translation>
     </message>
     <message>
         <source>Tarnel help</source>

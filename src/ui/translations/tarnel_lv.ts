@@ -159,7 +159,7 @@
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Rinda %1, kolonna %2, ārpus spēles</translation>
+        <translation>Rinda %1, kolonna %2, izslēgta no spēles</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -309,7 +309,7 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Bezmaksas ... jautru spēlēšanu!</translation>
+        <translation>Bez maksas... jautru spēlēšanu!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
@@ -360,7 +360,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Kad spēlētājs izvēlas pogu, katra viņa jau agrāk izvēlētā poga, kas tai pieskaras ar stūri, dod viņam vēl 2 punktus</translation>
+        <translation>Kad spēlētājs izvēlas pogu, katra viņa jau agrāk izvēlētā poga, kas tai pieskaras tikai ar stūri, dod viņam vēl 2 punktus</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>

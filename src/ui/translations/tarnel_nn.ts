@@ -60,26 +60,26 @@
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>Raud ligg 1 poeng føre gul.</translation>
+        <translation>Raud ligg 1 poeng framfor gul.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>Gul ligg 1 poeng føre raud.</translation>
+        <translation>Gul ligg 1 poeng framfor raud.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Raud ligg %n poeng føre gul.</numerusform>
-            <numerusform>Raud ligg %n poeng føre gul.</numerusform>
+            <numerusform>Raud ligg %n poeng framfor gul.</numerusform>
+            <numerusform>Raud ligg %n poeng framfor gul.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Gul ligg %n poeng føre raud.</numerusform>
-            <numerusform>Gul ligg %n poeng føre raud.</numerusform>
+            <numerusform>Gul ligg %n poeng framfor raud.</numerusform>
+            <numerusform>Gul ligg %n poeng framfor raud.</numerusform>
         </translation>
     </message>
     <message>
@@ -335,11 +335,11 @@
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Teikning: øvre knapp, grensar langs ei side</translation>
+        <translation>Teikning: øvre knapp, rører langs ei side</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Teikning: nedre knapp, grensar langs ei side</translation>
+        <translation>Teikning: nedre knapp, rører langs ei side</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
@@ -354,7 +354,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Vel ein spelar ein knapp, får spelaren 4&#xa0;ekstra poeng for kvar av sine eigne knappar som grensar til knappen langs ei side</translation>
+        <translation>Vel ein spelar ein knapp, får spelaren 4&#xa0;ekstra poeng for kvar av sine eigne knappar som rører knappen langs ei side</translation>
     </message>
     <message>
         <source>Tarnel help</source>

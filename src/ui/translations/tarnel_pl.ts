@@ -211,7 +211,7 @@
     <message>
         <source>E&amp;xit</source>
         <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
-        <translation>Za&amp;kończ</translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -309,7 +309,7 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Darmowa gra ... miłej zabawy</translation>
+        <translation>Darmowa gra... miłej zabawy</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>

@@ -349,12 +349,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quando um jogador escolhe um botão, cada botão que ele já tinha escolhido e que toca esse botão pelo canto lhe dá mais 2 pontos</translation>
+        <translation>Quando um jogador escolhe um botão, cada botão que ele já escolheu e que o toca pelo canto lhe dá mais 2 pontos</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quando um jogador escolhe um botão, cada botão que ele já tinha escolhido e que toca esse botão pelo lado lhe dá mais 4 pontos</translation>
+        <translation>Quando um jogador escolhe um botão, cada botão que ele já escolheu e que o toca pelo lado lhe dá mais 4 pontos</translation>
     </message>
     <message>
         <source>Tarnel help</source>

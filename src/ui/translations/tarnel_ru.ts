@@ -58,9 +58,9 @@
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Ни победителя... ни проигравшего. У обеих сторон по %n очку.</numerusform>
-            <numerusform>Ни победителя... ни проигравшего. У обеих сторон по %n очка.</numerusform>
-            <numerusform>Ни победителя... ни проигравшего. У обеих сторон по %n очков.</numerusform>
+            <numerusform>Ни победителей... ни побеждённых. У каждой стороны %n очко.</numerusform>
+            <numerusform>Ни победителей... ни побеждённых. У каждой стороны %n очка.</numerusform>
+            <numerusform>Ни победителей... ни побеждённых. У каждой стороны %n очков.</numerusform>
         </translation>
     </message>
     <message>
@@ -154,12 +154,12 @@
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>Ряд %1, столбец %2, свободна</translation>
+        <translation>Ряд %1, столбец %2, свободная</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Ряд %1, столбец %2, вне игры</translation>
+        <translation>Ряд %1, столбец %2, исключена из игры</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -309,7 +309,7 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Бесплатно ... приятной игры!</translation>
+        <translation>Бесплатно... приятной игры!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
@@ -360,7 +360,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Когда игрок выбирает кнопку, каждая уже выбранная им кнопка, касающаяся её углом, приносит ему ещё 2 очка</translation>
+        <translation>Когда игрок выбирает кнопку, каждая уже выбранная им кнопка, касающаяся её только углом, приносит ему ещё 2 очка</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>

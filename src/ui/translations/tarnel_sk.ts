@@ -309,7 +309,7 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Zadarmo ... dobrú zábavu</translation>
+        <translation>Zadarmo... dobrú zábavu</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>

@@ -50,7 +50,7 @@
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Kazanan yok... kaybeden yok. İkisinin de %n puanı var.</numerusform>
+            <numerusform>Ne kazanan var... ne kaybeden. İkisinin de %n puanı var.</numerusform>
         </translation>
     </message>
     <message>
@@ -77,24 +77,24 @@
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>Kırmızının 1 puanı var. Bak sen, sarının da öyle.</translation>
+        <translation>Kırmızının 1 puanı var. Bak sen, sarınınki de aynı.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>Sarının 1 puanı var. Bak sen, kırmızının da öyle.</translation>
+        <translation>Sarının 1 puanı var. Bak sen, kırmızınınki de aynı.</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Kırmızının %n puanı var. Bak sen, sarının da öyle.</numerusform>
+            <numerusform>Kırmızının %n puanı var. Bak sen, sarınınki de aynı.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Sarının %n puanı var. Bak sen, kırmızının da öyle.</numerusform>
+            <numerusform>Sarının %n puanı var. Bak sen, kırmızınınki de aynı.</numerusform>
         </translation>
     </message>
     <message>

@@ -58,9 +58,9 @@
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Ні переможця... ні переможеного. В обох сторін по %n очку.</numerusform>
-            <numerusform>Ні переможця... ні переможеного. В обох сторін по %n очки.</numerusform>
-            <numerusform>Ні переможця... ні переможеного. В обох сторін по %n очок.</numerusform>
+            <numerusform>Ні переможців... ні переможених. У кожної сторони %n очко.</numerusform>
+            <numerusform>Ні переможців... ні переможених. У кожної сторони %n очки.</numerusform>
+            <numerusform>Ні переможців... ні переможених. У кожної сторони %n очок.</numerusform>
         </translation>
     </message>
     <message>
@@ -159,7 +159,7 @@
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Ряд %1, стовпець %2, поза грою</translation>
+        <translation>Ряд %1, стовпець %2, вилучена з гри</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -309,12 +309,12 @@
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
-        <translation>Безкоштовно ... приємної гри!</translation>
+        <translation>Безкоштовно... приємної гри!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>Пишіть розробникам Tarnel по новини або вихідний код.</translation>
+        <translation>Пишіть розробникам Tarnel, щоб отримати новини або вихідний код.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -360,7 +360,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Коли гравець обирає кнопку, кожна вже обрана ним кнопка, що торкається її кутом, приносить йому ще 2 очки</translation>
+        <translation>Коли гравець обирає кнопку, кожна вже обрана ним кнопка, що торкається її лише кутом, приносить йому ще 2 очки</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>

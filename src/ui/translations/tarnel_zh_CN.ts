@@ -132,7 +132,7 @@
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>第 %1 行，第 %2 列，空闲</translation>
+        <translation>第 %1 行，第 %2 列，空位</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
@@ -252,12 +252,12 @@
     </message>
     <message>
         <source>&amp;Human vs Human</source>
-        <translation>人类对人类(&amp;H)</translation>
+        <translation>人对人(&amp;H)</translation>
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
         <extracomment>Red is played by a person, yellow by the computer.</extracomment>
-        <translation>人类对电脑(&amp;U)</translation>
+        <translation>人对电脑(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Computer vs Computer</source>
@@ -292,7 +292,7 @@
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>欢迎致信开发者获取新闻或源代码。</translation>
+        <translation>欢迎致信开发者获取最新消息或源代码。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -338,12 +338,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>玩家选择一个按钮时，与之以角相接、此前已由该玩家选择的每个按钮，都会让该玩家额外得 2 分</translation>
+        <translation>选择按钮时，每有一个己方按钮与之以角相接，额外得 2 分</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>玩家选择一个按钮时，与之以边相接、此前已由该玩家选择的每个按钮，都会让该玩家额外得 4 分</translation>
+        <translation>选择按钮时，每有一个己方按钮与之以边相接，额外得 4 分</translation>
     </message>
     <message>
         <source>Tarnel help</source>

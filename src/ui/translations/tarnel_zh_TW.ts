@@ -252,12 +252,12 @@
     </message>
     <message>
         <source>&amp;Human vs Human</source>
-        <translation>人類對人類(&amp;H)</translation>
+        <translation>人對人(&amp;H)</translation>
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
         <extracomment>Red is played by a person, yellow by the computer.</extracomment>
-        <translation>人類對電腦(&amp;U)</translation>
+        <translation>人對電腦(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Computer vs Computer</source>
@@ -292,7 +292,7 @@
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>歡迎致信開發者索取消息或原始碼。</translation>
+        <translation>歡迎致信開發者索取最新消息或原始碼。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -310,25 +310,25 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>圖示：已選擇的按鈕</translation>
+        <translation>示意圖：已選擇的按鈕</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>圖示：上方按鈕，以角相接</translation>
+        <translation>示意圖：上方按鈕，以角相接</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>圖示：下方按鈕，以角相接</translation>
+        <translation>示意圖：下方按鈕，以角相接</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>圖示：上方按鈕，以邊相接</translation>
+        <translation>示意圖：上方按鈕，以邊相接</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>圖示：下方按鈕，以邊相接</translation>
+        <translation>示意圖：下方按鈕，以邊相接</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
@@ -338,12 +338,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>玩家選擇一個按鈕時，與之以角相接、先前已由該玩家選擇的每個按鈕，都會讓該玩家額外得 2 分</translation>
+        <translation>選擇按鈕時，每有一個己方按鈕與之以角相接，額外得 2 分</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>玩家選擇一個按鈕時，與之以邊相接、先前已由該玩家選擇的每個按鈕，都會讓該玩家額外得 4 分</translation>
+        <translation>選擇按鈕時，每有一個己方按鈕與之以邊相接，額外得 4 分</translation>
     </message>
     <message>
         <source>Tarnel help</source>
