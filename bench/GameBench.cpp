@@ -2,17 +2,19 @@
 //
 //   cmake --preset release && cmake --build --preset release
 //   ./build/release/bench/tarnel_bench
-#include "ComputerTurn.h"
-#include "FieldTables.h"
-#include "Game.h"
-#include "GameView.h"
-#include "MenuState.h"
-#include "Players.h"
+#include "engine/FieldTables.h"
+#include "engine/Game.h"
+#include "engine/GameView.h"
+#include "menus/MenuState.h"
+#include "players/ComputerPlayer.h"
+#include "players/Players.h"
 
 #include <benchmark/benchmark.h>
 
 namespace tarnel {
 namespace {
+
+using menus::MenuState;
 
 // A view that shows nothing: the cheapest possible partner of the engine.
 class NullView : public GameView
@@ -36,6 +38,7 @@ struct Headless
     NullView view;
     FieldTables tables;
     Game game{view, tables};
+    ComputerPlayer computer;
     MenuState menus{game};
 };
 
@@ -47,7 +50,7 @@ void playHalfGame(Headless& h)
     h.game.setFieldType(field::Standard);
     h.game.newGame();
     for (int move = 0; move < 75; ++move) {
-        computerTurnTick(h.game);
+        h.computer.play(h.game);
     }
 }
 
@@ -71,8 +74,9 @@ template <PlayRoutine Play> void BM_Routine(benchmark::State& state)
 {
     Headless h;
     playHalfGame(h);
+    Lcg24 random;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Play(h.game, h.game.random()));
+        benchmark::DoNotOptimize(Play(h.game, random));
     }
 }
 BENCHMARK(BM_Routine<PlayIdiot>)->Name("BM_PlayIdiot");
@@ -93,7 +97,7 @@ void BM_WholeGame(benchmark::State& state)
     for (auto _ : state) {
         const long games = h.view.gamesOver;
         while (h.view.gamesOver == games) {
-            computerTurnTick(h.game);
+            h.computer.play(h.game);
         }
     }
     state.SetLabel(level == level::Idiot ? "Idiot" : level == level::Smart ? "Smart" : "Genius");

@@ -12,11 +12,11 @@
 //                                  openings of the about and help windows
 //
 // Result boxes are answered at once.
-#include "CellButton.h"
-#include "FieldTables.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmMain.h"
+#include "engine/FieldTables.h"
+#include "ui/CellButton.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
+#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +32,7 @@
 
 namespace {
 
-using tarnel::MenuItem;
+using tarnel::menus::MenuItem;
 using tarnel::ui::frmAbout;
 using tarnel::ui::frmHelp;
 using tarnel::ui::frmMain;

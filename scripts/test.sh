@@ -4,10 +4,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
-werror=OFF
+# CI holds warnings as errors (the ci preset: dev with TARNEL_WERROR on).
 if [[ -n "${CI:-}" ]]; then
-  werror=ON
+  cmake --preset ci
+else
+  cmake --preset dev -DTARNEL_WERROR=OFF
 fi
-cmake --preset dev -DTARNEL_WERROR="$werror"
 cmake --build --preset dev
 ctest --preset dev

@@ -4,7 +4,7 @@
 // before it, which is how the building procedures fill them.
 #pragma once
 
-#include "Int16.h"
+#include "engine/Int16.h"
 
 #include <array>
 #include <span>

@@ -1,6 +1,6 @@
 #include "Game.h"
 
-#include "Neighbours.h"
+#include "engine/Neighbours.h"
 
 #include <stdexcept>
 
@@ -82,8 +82,20 @@ void Game::onCellClicked(Int16 index)
     if (state_.computerVsComputer || state_.GameLocked) {
         return;
     }
+    playMove(index);
+}
+
+void Game::playMove(Int16 index)
+{
+    if (!toMove_) {
+        return; // a game is over and its result is still being shown
+    }
     DoeZet(index);
-    finishMove(index);
+    ScoreMove(index);
+    WisselBeurt();
+    if (BordVol()) {
+        GameOver();
+    }
 }
 
 void Game::DoeZet(const Int16& i)
@@ -138,15 +150,6 @@ void Game::GameOver()
     setToMove(std::nullopt, std::nullopt);
     view_.gameOver(state_.RedPoints, state_.YellowPoints);
     newGame();
-}
-
-void Game::finishMove(Int16 index)
-{
-    ScoreMove(index);
-    WisselBeurt();
-    if (BordVol()) {
-        GameOver();
-    }
 }
 
 void Game::setPlayer(Colour colour, Int16 isComputer, Int16 level)

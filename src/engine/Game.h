@@ -1,23 +1,32 @@
 // The game engine: the board of 150 cells, laying out a field, taking and
 // scoring moves, the turn cycle and the end of a game.
 //
-// Game owns the board, the game state and the program's one random
-// generator. Everything it changes is told to its GameView, which shows it;
-// the view is borrowed and must outlive the game, and so must the field
-// tables. All calls happen on the user-interface thread.
+// Game owns the board and the game state. Everything it changes is told to
+// its GameView, in the game's own terms; the view is borrowed and must
+// outlive the game, and so must the field tables. All calls happen on one
+// thread, one at a time.
+//
+// A move is played whole by playMove: the cell is taken, scored, the turn
+// handed over and, on a full board, the game ended. The steps it is made of
+// are private, so that the rule "red's cells minus yellow's is the colour to
+// move" cannot be broken from outside; the tests reach them one at a time
+// through testing::GameSteps.
 #pragma once
 
-#include "FieldTables.h"
-#include "GameState.h"
-#include "GameView.h"
-#include "Int16.h"
-#include "Lcg24.h"
-#include "Types.h"
+#include "engine/FieldTables.h"
+#include "engine/GameState.h"
+#include "engine/GameView.h"
+#include "engine/Int16.h"
+#include "engine/Types.h"
 
 #include <array>
 #include <optional>
 
 namespace tarnel {
+
+namespace testing {
+struct GameSteps;
+}
 
 class Game
 {
@@ -27,9 +36,9 @@ public:
     Game& operator=(const Game&) = delete;
 
     // Lays out field type 1..5 and starts a new game with red to move.
-    // Does not touch the players, FieldType or the menus.
+    // Changes neither the players nor FieldType.
     void NewField(Int16 fieldType);
-    // A new game on the current field type, as "New game" starts it.
+    // A new game on the current field type.
     void newGame() { NewField(state_.FieldType); }
 
     // A person clicks button `index`. Hidden and disabled buttons (and
@@ -37,32 +46,27 @@ public:
     // state flips and the click handler runs.
     void pressCell(int index);
     // The click handler of the board: refuses the click in Computer vs
-    // Computer or while a field is being laid out; otherwise it is a move for
-    // the colour to move.
+    // Computer or while a field is being laid out; otherwise it plays the
+    // move for the colour to move.
     void onCellClicked(Int16 index);
 
-    // Takes cell `i` for the colour to move. Does not score or change turns.
-    void DoeZet(const Int16& i);
+    // Plays a move on free cell `index` for the colour to move: takes the
+    // cell (DoeZet), scores it (ScoreMove), hands the turn over
+    // (WisselBeurt) and, when no free cell is left, ends the game
+    // (GameOver), which returns once the view has shown the result and the
+    // next game is laid out. The one road of every move, a person's or the
+    // computer's.
+    void playMove(Int16 index);
+
     // Adds the value of a move on `index` for the colour of picture `tek`
-    // (red or yellow) to `punten` and returns the new `punten`.
+    // (red or yellow) to `punten` and returns the new `punten`. Changes
+    // nothing on the board.
     Int16 KijkRond(Int16& punten, const Int16& index, Picture tek) const;
-    // Scores the move just made on `index` for the colour to move.
-    void ScoreMove(Int16 index);
-    // Hands the turn over to the other colour, and tells the view which
-    // move did so (the cell taken last in this game, if any).
-    void WisselBeurt();
     // True when no visible free cell is left. Constant time: the count of
     // visible free cells is kept as cells change.
     bool BordVol() const { return openCount_ == 0; }
-    // Tells the view that nobody is to move and that the game is over (the
-    // view shows the result modally), then starts the next game.
-    void GameOver();
 
-    // The closing steps of every move, a person's or the computer's:
-    // ScoreMove, WisselBeurt, and GameOver when the board is full.
-    void finishMove(Int16 index);
-
-    // Settings written by the menus; none of them starts a game.
+    // Settings; none of them starts a game.
     void setPlayer(Colour colour, Int16 isComputer, Int16 level);
     void setFieldType(Int16 fieldType);
     void setComputerVsComputer(bool on) { state_.computerVsComputer = on; }
@@ -70,13 +74,9 @@ public:
     const GameState& state() const { return state_; }
     const Cell& cell(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
     const std::array<Cell, kCellCount>& cells() const { return cells_; }
-    // The colour the indicators show to move; none while a result is shown.
+    // The colour to move; none from the end of a game until the next one is
+    // laid out.
     std::optional<Colour> toMove() const { return toMove_; }
-
-    // The program's one pseudo-random sequence: started once, never
-    // reseeded, running on across games, fields, modes and levels.
-    Lcg24& random() { return random_; }
-    const Lcg24& random() const { return random_; }
 
     // Fast queries for the computer players.
     // Free by owner picture alone (hidden cells carry Blue).
@@ -94,6 +94,21 @@ public:
     }
 
 private:
+    friend struct testing::GameSteps;
+
+    // The steps of a move, in playMove's order.
+    // Takes cell `i` for the colour to move. Does not score or change turns.
+    void DoeZet(const Int16& i);
+    // Scores the move just made on `index` for the colour to move; nothing
+    // while a field is being laid out.
+    void ScoreMove(Int16 index);
+    // Hands the turn over to the other colour, and tells the view which
+    // move did so (the cell taken last in this game, if any).
+    void WisselBeurt();
+    // Tells the view that nobody is to move and that the game is over, then
+    // lays out the next game on the same field.
+    void GameOver();
+
     void setOwner(int index, Picture owner);
     void setToMove(std::optional<Colour> colour, std::optional<Move> after);
     void notifyCell(int index);
@@ -101,7 +116,6 @@ private:
     GameView& view_;
     const FieldTables& tables_;
     GameState state_;
-    Lcg24 random_;
     std::array<Cell, kCellCount> cells_{};
     std::optional<Colour> toMove_ = Colour::Red;
     int lastTaken_ = -1; // the cell taken last in this game

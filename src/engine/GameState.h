@@ -1,7 +1,7 @@
 // The program-wide game state, in one object.
 #pragma once
 
-#include "Int16.h"
+#include "engine/Int16.h"
 
 #include <array>
 

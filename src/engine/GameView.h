@@ -1,26 +1,17 @@
-// What the game tells whoever shows it, in the game's own terms. The view
-// decides how each thing looks, formats every text and moves the keyboard
-// focus; the game keeps no text and knows nothing of windows.
+// What the game tells whoever follows it, in the game's own terms: a cell, a
+// score, the colour to move, the end of a game. The game keeps no text and
+// knows nothing of how any of it is shown.
 //
-// Every call is made on the user-interface thread, one at a time, in the
-// order in which things happen.
+// Every call is made on the game's thread, one at a time, in the order in
+// which things happen.
 #pragma once
 
-#include "Int16.h"
-#include "Types.h"
+#include "engine/Int16.h"
+#include "engine/Types.h"
 
 #include <optional>
 
 namespace tarnel {
-
-// A move: the cell taken and the colour that took it.
-struct Move
-{
-    int index = 0;
-    Colour colour = Colour::Red;
-
-    friend bool operator==(const Move&, const Move&) = default;
-};
 
 class GameView
 {
@@ -34,15 +25,15 @@ public:
     // after each of its moves.
     virtual void scoreChanged(Colour colour, Int16 points) = 0;
 
-    // The colour to move, shown by the turn indicators: red when a field is
-    // laid out, the other colour after each move, none while the result of
-    // a game is shown. `after` is the move that handed the turn over, if
-    // one did; the keyboard focus follows such a hand-over.
+    // The colour to move: red when a field is laid out, the other colour
+    // after each move, none from the end of a game until the next is laid
+    // out. `after` is the move that handed the turn over, if one did.
     virtual void turnChanged(std::optional<Colour> toMove, std::optional<Move> after) = 0;
 
-    // The game is over with these scores: show the result modally and
-    // return once it has been closed. Other events, timer ticks in
-    // particular, may be delivered meanwhile.
+    // The game is over with these scores. The game waits for this call to
+    // return before it lays out the next one; a view that shows the result
+    // and waits for the player may receive other calls of its own meanwhile
+    // (a timer's, say), but the game takes no move until it returns.
     virtual void gameOver(Int16 redPoints, Int16 yellowPoints) = 0;
 };
 

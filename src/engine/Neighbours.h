@@ -4,7 +4,7 @@
 // listed only when it is on the board: rows never wrap into each other.
 #pragma once
 
-#include "Types.h"
+#include "engine/Types.h"
 
 #include <array>
 #include <cstdint>

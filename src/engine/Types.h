@@ -1,4 +1,5 @@
-// Value types of the game, shared by the engine, the players and the view.
+// Value types of the game, shared by the engine, the players and whoever
+// shows the game.
 #pragma once
 
 #include <cstddef>
@@ -39,6 +40,15 @@ struct Cell
     Picture owner = Picture::Gray;
 
     friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// A move: the cell taken and the colour that took it.
+struct Move
+{
+    int index = 0;
+    Colour colour = Colour::Red;
+
+    friend bool operator==(const Move&, const Move&) = default;
 };
 
 } // namespace tarnel

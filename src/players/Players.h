@@ -1,13 +1,13 @@
 // The computer's three playing levels. Each routine chooses a free cell for
 // the colour to move from the game as it stands, and returns its index; it
-// changes nothing on the board. The computer's turn (ComputerTurn.h) plays
+// changes nothing on the board. The computer player (ComputerPlayer.h) plays
 // the cell.
 //
 // With no free cell on the board a routine returns std::nullopt.
 #pragma once
 
-#include "Game.h"
-#include "Lcg24.h"
+#include "engine/Game.h"
+#include "players/Lcg24.h"
 
 #include <array>
 #include <optional>

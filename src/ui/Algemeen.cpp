@@ -1,11 +1,11 @@
 #include "Algemeen.h"
 
-#include "ProgramIcon.h"
-#include "Version.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmMain.h"
-#include "frmSplash.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Version.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
+#include "ui/frmMain.h"
+#include "ui/frmSplash.h"
 
 #include <QApplication>
 #include <QTimer>

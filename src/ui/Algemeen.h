@@ -2,7 +2,7 @@
 // from one to the other.
 #pragma once
 
-#include "FieldTables.h"
+#include "engine/FieldTables.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,7 @@
 #include "CellButton.h"
 
-#include "Pictures.h"
+#include "ui/ArrowKeys.h"
+#include "ui/Pictures.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -8,14 +9,6 @@
 #include <QStyleOptionFocusRect>
 
 namespace tarnel::ui {
-
-Qt::Key plainArrowKey(const QKeyEvent* event)
-{
-    const auto key = static_cast<Qt::Key>(event->key());
-    const bool arrow =
-        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
-    return arrow && event->modifiers() == Qt::NoModifier ? key : Qt::Key_unknown;
-}
 
 namespace {
 // A board button as a screen reader should meet it: a push button, never

@@ -6,15 +6,12 @@
 // any scale factor.
 #pragma once
 
-#include "Types.h"
+#include "engine/Types.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
 namespace tarnel::ui {
-
-// The key of an arrow pressed without modifiers, or Qt::Key_unknown.
-Qt::Key plainArrowKey(const QKeyEvent* event);
 
 // Presents board buttons to assistive technology as plain push buttons
 // whose name carries the cell's state ("Row 1, column 1, free"), instead of

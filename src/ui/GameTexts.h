@@ -4,9 +4,9 @@
 // English texts are the source texts, letter for letter.
 #pragma once
 
-#include "GameView.h"
-#include "Int16.h"
-#include "Types.h"
+#include "engine/GameView.h"
+#include "engine/Int16.h"
+#include "engine/Types.h"
 
 #include <QCoreApplication>
 #include <QString>

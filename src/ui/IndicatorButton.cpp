@@ -1,7 +1,8 @@
 #include "IndicatorButton.h"
 
-#include "CellButton.h"
-#include "Pictures.h"
+#include "ui/ArrowKeys.h"
+#include "ui/CellButton.h"
+#include "ui/Pictures.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // the button has the focus, a bar in each margin marks it.
 #pragma once
 
-#include "Types.h"
+#include "engine/Types.h"
 
 #include <QPushButton>
 

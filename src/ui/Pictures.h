@@ -1,7 +1,7 @@
 // The colours that stand for the owner pictures on screen.
 #pragma once
 
-#include "Types.h"
+#include "engine/Types.h"
 
 #include <QColor>
 

@@ -1,10 +1,10 @@
 #include "frmAbout.h"
 
-#include "Centring.h"
-#include "Direction.h"
-#include "Fonts.h"
-#include "ProgramIcon.h"
-#include "Twips.h"
+#include "ui/Centring.h"
+#include "ui/Direction.h"
+#include "ui/Fonts.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "frmHelp.h"
 
-#include "CellButton.h"
-#include "Centring.h"
-#include "Direction.h"
-#include "Fonts.h"
-#include "ProgramIcon.h"
-#include "Twips.h"
+#include "ui/CellButton.h"
+#include "ui/Centring.h"
+#include "ui/Direction.h"
+#include "ui/Fonts.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPainter>

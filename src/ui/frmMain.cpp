@@ -1,13 +1,12 @@
 #include "frmMain.h"
 
-#include "CellButton.h"
-#include "Centring.h"
-#include "ComputerTurn.h"
-#include "Fonts.h"
-#include "GameTexts.h"
-#include "IndicatorButton.h"
-#include "Pictures.h"
-#include "ProgramIcon.h"
+#include "ui/CellButton.h"
+#include "ui/Centring.h"
+#include "ui/Fonts.h"
+#include "ui/GameTexts.h"
+#include "ui/IndicatorButton.h"
+#include "ui/Pictures.h"
+#include "ui/ProgramIcon.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -181,7 +180,7 @@ void frmMain::centreOnScreen()
 
 void frmMain::onTimerTick()
 {
-    computerTurnTick(game_);
+    computer_.play(game_);
 }
 
 void frmMain::cellChanged(int index, const Cell& cell)

@@ -7,10 +7,11 @@
 // lives here.
 #pragma once
 
-#include "FieldTables.h"
-#include "Game.h"
-#include "GameView.h"
-#include "MenuState.h"
+#include "engine/FieldTables.h"
+#include "engine/Game.h"
+#include "engine/GameView.h"
+#include "menus/MenuState.h"
+#include "players/ComputerPlayer.h"
 
 #include <QMainWindow>
 #include <array>
@@ -22,6 +23,10 @@ class QPushButton;
 class QTimer;
 
 namespace tarnel::ui {
+
+using menus::kMenuItemCount;
+using menus::MenuItem;
+using menus::MenuState;
 
 class CellButton;
 class IndicatorButton;
@@ -97,6 +102,7 @@ private:
     void centreOnScreen();
 
     Game game_;
+    ComputerPlayer computer_; // beside the game, for the life of the window
     MenuState menus_;
     std::array<CellButton*, kCellCount> knop_{};
     IndicatorButton* btnRed_ = nullptr;

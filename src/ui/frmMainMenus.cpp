@@ -1,6 +1,6 @@
 // The menu bar of the main window: built from one table, and mirrored from
 // MenuState after every choice.
-#include "frmMain.h"
+#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QActionGroup>

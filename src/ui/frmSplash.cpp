@@ -1,9 +1,9 @@
 #include "frmSplash.h"
 
-#include "Direction.h"
-#include "Fonts.h"
-#include "ProgramIcon.h"
-#include "Twips.h"
+#include "ui/Direction.h"
+#include "ui/Fonts.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -4,8 +4,8 @@
 // -reverse, -style or -platform from the command line and change how the
 // game looks or whether it starts at all, so it is handed the program name
 // alone: whatever is given, the game starts as always.
-#include "Algemeen.h"
-#include "Translations.h"
+#include "ui/Algemeen.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 

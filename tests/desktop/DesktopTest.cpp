@@ -1,10 +1,10 @@
 // On a real desktop: an X server with the openbox window manager, started by
 // session.sh. Windows must be centred by their frames, and real key presses
 // (XTEST, sent by xdotool) must reach the window that ought to have them.
-#include "Centring.h"
-#include "UiFixture.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
+#include "support/UiFixture.h"
+#include "ui/Centring.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // Field layouts and NewField.
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 
 #include <set>
 

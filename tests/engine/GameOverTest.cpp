@@ -1,5 +1,6 @@
 // The end of a game: the full board, the result and the next game.
-#include "GameFixture.h"
+#include "support/GameFixture.h"
+#include "support/GameSteps.h"
 
 namespace tarnel::testing {
 namespace {
@@ -63,11 +64,11 @@ TEST_F(BordVolTest, CountsOnlyVisibleFreeCells)
         EXPECT_FALSE(game.BordVol());
         for (int i = 0; i < kCellCount; ++i) {
             if (game.cell(i).visible && i != 149) {
-                game.DoeZet(static_cast<Int16>(i));
+                GameSteps::DoeZet(game, static_cast<Int16>(i));
             }
         }
         EXPECT_FALSE(game.BordVol()) << "cell 149 is still free";
-        game.DoeZet(149);
+        GameSteps::DoeZet(game, 149);
         EXPECT_TRUE(game.BordVol()) << "field " << fieldType;
     }
 }

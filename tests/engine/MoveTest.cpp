@@ -1,5 +1,6 @@
 // Moves, scoring, the click road and the turn cycle.
-#include "GameFixture.h"
+#include "support/GameFixture.h"
+#include "support/GameSteps.h"
 
 namespace tarnel::testing {
 namespace {
@@ -96,10 +97,10 @@ TEST_F(ClickTest, TakingATakenCellAgainKeepsTheBoardConsistent)
 {
     // Callers pass free cells only; should one not, the cached values must
     // still follow the owners.
-    game.DoeZet(60);
-    game.DoeZet(60);
-    game.WisselBeurt();
-    game.DoeZet(60);
+    GameSteps::DoeZet(game, 60);
+    GameSteps::DoeZet(game, 60);
+    GameSteps::WisselBeurt(game);
+    GameSteps::DoeZet(game, 60);
     EXPECT_EQ(game.cell(60).owner, Picture::yellow);
     EXPECT_EQ(game.moveValue(Colour::Red, 61), 1);
     EXPECT_EQ(game.moveValue(Colour::Yellow, 61), 5);
@@ -139,7 +140,7 @@ TEST_F(ClickTest, ScoreMoveDoesNothingWhileAFieldIsLaidOut)
     view.afterCellChanged = [&](int index, const Cell&) {
         if (game.state().GameLocked && !tried) {
             tried = true;
-            game.ScoreMove(static_cast<Int16>(index));
+            GameSteps::ScoreMove(game, static_cast<Int16>(index));
         }
     };
     game.newGame();

@@ -1,9 +1,9 @@
 // The computer's turn on a timer tick, and whole games that follow one
 // another.
-#include "ComputerTurn.h"
-
-#include "GameFixture.h"
-#include "Players.h"
+#include "players/ComputerPlayer.h"
+#include "players/Players.h"
+#include "support/GameFixture.h"
+#include "support/GameSteps.h"
 
 namespace tarnel::testing {
 namespace {
@@ -52,35 +52,35 @@ TEST_F(TickTest, NeverMovesForAPerson)
     game.setPlayer(Colour::Red, 0, level::Genius);
     game.setPlayer(Colour::Yellow, 0, level::Genius);
     for (int tick = 0; tick < 5; ++tick) {
-        EXPECT_FALSE(computerTurnTick(game));
+        EXPECT_FALSE(computer.play(game));
     }
     game.setPlayer(Colour::Red, 2, level::Genius); // only exactly 1 means the computer
-    EXPECT_FALSE(computerTurnTick(game));
+    EXPECT_FALSE(computer.play(game));
     EXPECT_EQ(game.freeCount(), 136);
 }
 
 TEST_F(TickTest, MakesNoMoveOnAFullBoardOrAnUnknownLevel)
 {
     game.setPlayer(Colour::Red, 1, 3);
-    EXPECT_FALSE(computerTurnTick(game));
+    EXPECT_FALSE(computer.play(game));
     game.setPlayer(Colour::Red, 1, level::Genius);
     for (int i = 0; i < kCellCount; ++i) {
         if (game.isFree(i)) {
-            game.DoeZet(static_cast<Int16>(i)); // full, and no result shown
+            GameSteps::DoeZet(game, static_cast<Int16>(i)); // full, and no result shown
         }
     }
-    EXPECT_FALSE(computerTurnTick(game));
+    EXPECT_FALSE(computer.play(game));
 }
 
 TEST_F(TickTest, HumanVsComputerAnswersOnTheNextTick)
 {
-    EXPECT_FALSE(computerTurnTick(game)) << "red, a person, is to move";
+    EXPECT_FALSE(computer.play(game)) << "red, a person, is to move";
     game.pressCell(0);
-    EXPECT_TRUE(computerTurnTick(game));
+    EXPECT_TRUE(computer.play(game));
     EXPECT_EQ(game.state().CurrentPlayer, 0);
     EXPECT_EQ(game.state().YellowPoints, 1);
     EXPECT_EQ(view.toMove, Colour::Red);
-    EXPECT_FALSE(computerTurnTick(game));
+    EXPECT_FALSE(computer.play(game));
     EXPECT_TRUE(invariantsHold(game));
 }
 
@@ -89,7 +89,7 @@ TEST_F(TickTest, AClickBeforeTheTickPlaysForTheComputersColour)
     game.pressCell(0);
     game.pressCell(1); // yellow's move, made by the person
     EXPECT_EQ(game.cell(1).owner, Picture::yellow);
-    EXPECT_FALSE(computerTurnTick(game)) << "red is to move again";
+    EXPECT_FALSE(computer.play(game)) << "red is to move again";
     EXPECT_TRUE(invariantsHold(game));
 }
 
@@ -99,19 +99,25 @@ TEST_F(TickTest, MakesNoMoveWhileTheResultIsOpen)
     // the result is open, with the computer's yellow to move.
     chooseField(field::Standard);
     for (int i = 0; i < kCellCount - 1; ++i) {
-        game.DoeZet(static_cast<Int16>(i));
-        game.WisselBeurt();
+        GameSteps::DoeZet(game, static_cast<Int16>(i));
+        GameSteps::WisselBeurt(game);
     }
     // 149 cells taken alternately; red, a person, takes the last one.
-    game.WisselBeurt(); // give the turn to red without a move
+    GameSteps::WisselBeurt(game); // give the turn to red without a move
     ASSERT_EQ(game.state().CurrentPlayer, 0);
     int ticksSeen = 0;
     view.whileResultOpen = [&] {
         ASSERT_EQ(game.state().CurrentPlayer, 1);
         for (int tick = 0; tick < 3; ++tick) {
-            EXPECT_FALSE(computerTurnTick(game));
+            EXPECT_FALSE(computer.play(game));
             ++ticksSeen;
         }
+        // Nor does any other road: the game takes no move until the
+        // result has been closed.
+        const Int16 redPoints = game.state().RedPoints;
+        game.playMove(0);
+        EXPECT_EQ(game.state().RedPoints, redPoints);
+        EXPECT_EQ(game.state().CurrentPlayer, 1);
         EXPECT_TRUE(game.BordVol());
     };
     game.pressCell(149);
@@ -128,6 +134,7 @@ TEST_F(TickTest, SameEventsPlayTheSameCells)
         FieldTables tables;
         tables.buildAll();
         Game game(view, tables);
+        ComputerPlayer computer;
         MenuState menus(game);
         menus.load();
         game.setPlayer(Colour::Yellow, 1, level::Idiot);
@@ -139,7 +146,7 @@ TEST_F(TickTest, SameEventsPlayTheSameCells)
             }
             game.pressCell(click);
             const auto before = game.cells();
-            computerTurnTick(game);
+            computer.play(game);
             for (int i = 0; i < kCellCount; ++i) {
                 if (before[static_cast<std::size_t>(i)] != game.cell(i)) {
                     cells.push_back(i);
@@ -185,7 +192,7 @@ TEST_P(ComputerVsComputerTest, GamesPlayThemselvesOneAfterAnother)
             const Int16 level = game.state().Players[static_cast<std::size_t>(mover)].Level;
             const int expected = level == level::Idiot ? -1 : referenceChoice(game, level);
             const auto before = game.cells();
-            ASSERT_TRUE(computerTurnTick(game));
+            ASSERT_TRUE(computer.play(game));
             if (move + 1 < cellsInPlay) {
                 ASSERT_TRUE(invariantsHold(game)) << "move " << move;
                 if (expected >= 0) {

@@ -1,8 +1,9 @@
 // The three playing levels.
-#include "Players.h"
+#include "players/Players.h"
 
-#include "GameFixture.h"
-#include "Lcg24.h"
+#include "players/Lcg24.h"
+#include "support/GameFixture.h"
+#include "support/GameSteps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,13 +42,15 @@ class PlayerTest : public GameFixture
 protected:
     PlayerTest() { chooseField(field::Standard); }
 
+    Lcg24 random; // as the computer player's, from its first draw
+
     // The routine's choice for the colour to move, taken as the computer's
     // turn takes it, without scoring or a turn change.
     std::optional<Int16> play(PlayRoutine routine)
     {
-        const std::optional<Int16> choice = routine(game, game.random());
+        const std::optional<Int16> choice = routine(game, random);
         if (choice) {
-            game.DoeZet(*choice);
+            GameSteps::DoeZet(game, *choice);
         }
         return choice;
     }
@@ -57,7 +60,7 @@ protected:
     {
         for (int i = 0; i < kCellCount; ++i) {
             if (game.isFree(i) && std::find(keep.begin(), keep.end(), i) == keep.end()) {
-                game.DoeZet(static_cast<Int16>(i));
+                GameSteps::DoeZet(game, static_cast<Int16>(i));
             }
         }
     }
@@ -65,48 +68,40 @@ protected:
 
 TEST_F(PlayerTest, IdiotPlaysTheGeneratorsCellAndDrawsAgainOnATakenOne)
 {
-    // One generator for the whole program: neither a new game nor a new
-    // field restarts it.
-    const std::uint32_t start = game.random().state();
-    game.newGame();
-    chooseField(field::Easy);
-    chooseField(field::Standard);
-    EXPECT_EQ(game.random().state(), start);
-
     const auto before = game.cells();
-    EXPECT_EQ(PlayIdiot(game, game.random()), 105) << "floor(0.7055475 * 150)";
+    EXPECT_EQ(PlayIdiot(game, random), 105) << "floor(0.7055475 * 150)";
     EXPECT_EQ(before, game.cells()) << "a routine chooses and takes nothing";
     EXPECT_EQ(play(PlayIdiot), 80) << "floor(0.533424 * 150)";
     EXPECT_FALSE(game.cell(80).pressed) << "the computer's cells stay released";
 
     // The third draw, 0.5795186, names 86; with 86 taken the fourth draw
     // decides.
-    game.DoeZet(86);
-    Lcg24 ahead = game.random();
+    GameSteps::DoeZet(game, 86);
+    Lcg24 ahead = random;
     (void)ahead.next();
     const int fourth = static_cast<int>(ahead.next() * kCellCount);
-    EXPECT_EQ(PlayIdiot(game, game.random()), fourth);
+    EXPECT_EQ(PlayIdiot(game, random), fourth);
 }
 
 TEST_F(PlayerTest, IdiotDrawsAgainOnACellOutOfPlay)
 {
     chooseField(field::Impossible);
     // Run the generator up to the first draw that names a hidden cell.
-    Lcg24 probe = game.random();
+    Lcg24 probe = random;
     int skipped = 0;
     while (game.cell(static_cast<int>(probe.next() * kCellCount)).visible) {
         ++skipped;
     }
     for (int k = 0; k < skipped; ++k) {
-        (void)game.random().next();
+        (void)random.next();
     }
     Lcg24 after = probe;
     int expected = static_cast<int>(after.next() * kCellCount);
     while (!game.isFree(expected)) {
         expected = static_cast<int>(after.next() * kCellCount);
     }
-    EXPECT_EQ(PlayIdiot(game, game.random()), expected);
-    EXPECT_EQ(game.random().state(), after.state()) << "one draw per try";
+    EXPECT_EQ(PlayIdiot(game, random), expected);
+    EXPECT_EQ(random.state(), after.state()) << "one draw per try";
 }
 
 TEST_F(PlayerTest, EveryLevelPlaysTheOneFreeCellLeft)
@@ -138,7 +133,7 @@ TEST_F(PlayerTest, IdiotNeverPlaysOutOfPlayCells)
         ASSERT_TRUE(index.has_value());
         EXPECT_TRUE(game.cell(*index).visible) << *index;
         EXPECT_TRUE(played.insert(*index).second) << "played twice: " << *index;
-        game.WisselBeurt();
+        GameSteps::WisselBeurt(game);
     }
     EXPECT_EQ(play(PlayIdiot), std::nullopt);
 }
@@ -167,7 +162,7 @@ TEST_F(PlayerTest, SmartScansYellowFirstWhicheverSideItPlays)
         game.newGame();
         place({15, 17}, {120, 122});
         if (side == 1) {
-            game.WisselBeurt();
+            GameSteps::WisselBeurt(game);
         }
         EXPECT_EQ(play(PlaySmart), 121) << "computer plays " << side;
     }
@@ -180,7 +175,8 @@ TEST_F(PlayerTest, SmartScansYellowFirstWhicheverSideItPlays)
 TEST_F(PlayerTest, GeniusOpensOnCellZeroAndAnswersOnCellOne)
 {
     EXPECT_EQ(play(PlayGenius), 0);
-    game.finishMove(0);
+    GameSteps::ScoreMove(game, 0);
+    GameSteps::WisselBeurt(game);
     EXPECT_EQ(play(PlayGenius), 1) << "1 and 15 are worth 5 to red; the lower index wins";
 }
 
@@ -191,7 +187,7 @@ TEST_F(PlayerTest, GeniusBreaksTiesTowardsItsOwnColour)
     EXPECT_EQ(play(PlayGenius), 16) << "red gains rather than denies";
     game.newGame();
     place({15, 17}, {120, 122});
-    game.WisselBeurt();
+    GameSteps::WisselBeurt(game);
     EXPECT_EQ(play(PlayGenius), 121) << "yellow gains rather than denies";
 }
 

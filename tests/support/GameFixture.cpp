@@ -1,6 +1,7 @@
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 
-#include "Neighbours.h"
+#include "engine/Neighbours.h"
+#include "support/GameSteps.h"
 
 #include <string>
 
@@ -197,14 +198,14 @@ void GameFixture::place(std::initializer_list<int> redCells, std::initializer_li
     // without scoring, then hand back to red.
     for (const int cell : redCells) {
         ASSERT_EQ(game.state().CurrentPlayer, 0);
-        game.DoeZet(static_cast<Int16>(cell));
+        GameSteps::DoeZet(game, static_cast<Int16>(cell));
     }
     if (yellowCells.size() > 0) {
-        game.WisselBeurt();
+        GameSteps::WisselBeurt(game);
         for (const int cell : yellowCells) {
-            game.DoeZet(static_cast<Int16>(cell));
+            GameSteps::DoeZet(game, static_cast<Int16>(cell));
         }
-        game.WisselBeurt();
+        GameSteps::WisselBeurt(game);
     }
 }
 

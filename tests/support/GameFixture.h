@@ -1,10 +1,11 @@
 // Shared helpers for the headless engine and player tests.
 #pragma once
 
-#include "FieldTables.h"
-#include "Game.h"
-#include "MenuState.h"
-#include "RecordingView.h"
+#include "engine/FieldTables.h"
+#include "engine/Game.h"
+#include "menus/MenuState.h"
+#include "players/ComputerPlayer.h"
+#include "support/RecordingView.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace tarnel::testing {
+
+using menus::MenuItem;
+using menus::MenuState;
 
 // Checks everything that must hold between any two events of a game:
 //  - every cell is in exactly one of the four states (free, red, yellow, out
@@ -38,7 +42,8 @@ std::vector<std::string> boardRows(const Game& game);
 // Number of cells the layout of `fieldType` takes out of play.
 int outOfPlayCount(Int16 fieldType);
 
-// A game on a recording view with built tables and the menu rules, loaded
+// A game on a recording view with built tables, the computer player and
+// the menu rules, loaded
 // as the program loads it (Human vs computer, yellow Smart, Normal field).
 class GameFixture : public ::testing::Test
 {
@@ -56,6 +61,7 @@ protected:
     RecordingView view;
     FieldTables tables;
     Game game;
+    ComputerPlayer computer;
     MenuState menus{game};
 };
 

@@ -2,7 +2,7 @@
 // tells it and closes every result at once.
 #pragma once
 
-#include "GameView.h"
+#include "engine/GameView.h"
 
 #include <array>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "TextChecks.h"
+#include "support/TextChecks.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

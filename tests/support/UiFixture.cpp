@@ -1,7 +1,7 @@
-#include "UiFixture.h"
+#include "support/UiFixture.h"
 
-#include "GameFixture.h"
-#include "GameTexts.h"
+#include "support/GameFixture.h"
+#include "ui/GameTexts.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,10 +1,10 @@
 // Helpers for driving the real windows.
 #pragma once
 
-#include "CellButton.h"
-#include "FieldTables.h"
-#include "IndicatorButton.h"
-#include "frmMain.h"
+#include "engine/FieldTables.h"
+#include "ui/CellButton.h"
+#include "ui/IndicatorButton.h"
+#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QMessageBox>

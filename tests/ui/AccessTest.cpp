@@ -1,6 +1,6 @@
 // What assistive technology reads, keyboard-only play, and the board's
 // looks at any scale factor.
-#include "UiFixture.h"
+#include "support/UiFixture.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The about and help windows, opened from the Help menu.
-#include "ProgramIcon.h"
-#include "UiFixture.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
+#include "support/UiFixture.h"
+#include "ui/ProgramIcon.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The main window: its geometry, its looks and a person's and the
 // computer's moves through the real widgets.
-#include "Centring.h"
-#include "Pictures.h"
-#include "UiFixture.h"
+#include "support/UiFixture.h"
+#include "ui/Centring.h"
+#include "ui/Pictures.h"
 
 #include <QApplication>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 // The menu bar: its tree, its check marks and enabled flags, and what each
 // choice does to the game and the timer.
-#include "UiFixture.h"
+#include "support/UiFixture.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -1,6 +1,6 @@
 // The message boxes: the score enquiry and the end of a game, read from the
 // real boxes, with the real nested event loop and the timer running.
-#include "UiFixture.h"
+#include "support/UiFixture.h"
 
 #include <QTest>
 

@@ -6,8 +6,8 @@
 // The number of events is 100,000 unless --random-events=N or the
 // environment variable TARNEL_RANDOM_EVENTS says otherwise; the seed comes
 // from TARNEL_RANDOM_SEED (default 1).
-#include "GameFixture.h"
-#include "UiFixture.h"
+#include "support/GameFixture.h"
+#include "support/UiFixture.h"
 
 #include <QApplication>
 #include <QTest>

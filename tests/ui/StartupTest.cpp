@@ -1,8 +1,8 @@
 // The program's start-up and end: the splash, the hand-over to the main
 // window and the close box.
-#include "Algemeen.h"
-#include "UiFixture.h"
-#include "frmSplash.h"
+#include "support/UiFixture.h"
+#include "ui/Algemeen.h"
+#include "ui/frmSplash.h"
 
 #include <QApplication>
 #include <QFontInfo>

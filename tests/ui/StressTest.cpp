@@ -1,8 +1,8 @@
 // Load: Computer vs Computer at the fastest pace, a thousand clicks a second
 // on the board, and menu choices at any moment, even while a computer's
 // move waits for its result box. Nothing may crash or leave a game corrupt.
-#include "GameFixture.h"
-#include "UiFixture.h"
+#include "support/GameFixture.h"
+#include "support/UiFixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

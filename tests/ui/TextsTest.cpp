@@ -1,6 +1,6 @@
 // The game's texts in English, letter for letter: the score captions, the
 // result of a game and what the score buttons answer.
-#include "GameTexts.h"
+#include "ui/GameTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // texts, reads in its direction with the board unturned, fits its boxes and
 // is drawn by fonts that have its characters; English stays letter for
 // letter everywhere else.
-#include "GameTexts.h"
-#include "TextChecks.h"
-#include "Translations.h"
-#include "UiFixture.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmSplash.h"
+#include "support/TextChecks.h"
+#include "support/UiFixture.h"
+#include "ui/GameTexts.h"
+#include "ui/Translations.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
+#include "ui/frmSplash.h"
 
 #include <QLabel>
 #include <QMenu>

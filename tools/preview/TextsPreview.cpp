@@ -5,7 +5,7 @@
 //
 // The .ts file is compiled with lrelease into a scratch folder first, so a
 // translation can be checked while it is being written, without a build.
-#include "GameTexts.h"
+#include "ui/GameTexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

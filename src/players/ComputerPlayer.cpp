@@ -1,10 +1,10 @@
-#include "ComputerTurn.h"
+#include "ComputerPlayer.h"
 
-#include "Players.h"
+#include "players/Players.h"
 
 namespace tarnel {
 
-bool computerTurnTick(Game& game)
+bool ComputerPlayer::play(Game& game)
 {
     const GameState& state = game.state();
     const PlayerRecord& player = state.Players.at(static_cast<std::size_t>(state.CurrentPlayer));
@@ -18,12 +18,11 @@ bool computerTurnTick(Game& game)
         return false; // no such level
     }
     const std::optional<Int16> index =
-        kPlayRoutines[static_cast<std::size_t>(player.Level)](game, game.random());
+        kPlayRoutines[static_cast<std::size_t>(player.Level)](game, random_);
     if (!index) {
         return false;
     }
-    game.DoeZet(*index);
-    game.finishMove(*index);
+    game.playMove(*index);
     return true;
 }
 

@@ -1,8 +1,8 @@
 // The menu rules without widgets: check marks, enabled flags, the players,
 // the field and the timer interval after each choice.
-#include "MenuState.h"
+#include "menus/MenuState.h"
 
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 
 namespace tarnel::testing {
 namespace {
@@ -27,7 +27,7 @@ TEST_F(MenuStateTest, StartsAsDesignedAndLoaded)
     EXPECT_FALSE(menus.reachable(mnuCompRedGenius));
     EXPECT_TRUE(menus.reachable(mnuCompYellowGenius));
     EXPECT_TRUE(menus.reachable(mnuFileExit));
-    EXPECT_EQ(menus.timerInterval(), kSmartInterval);
+    EXPECT_EQ(menus.timerInterval(), menus::kSmartInterval);
     EXPECT_EQ(MenuState::parent(mnuCompRedIdiot), mnuCompRed);
     EXPECT_EQ(MenuState::parent(mnuCompRed), mnuDifficulty);
     EXPECT_EQ(MenuState::parent(mnuHelp), mnuHelp);
@@ -59,15 +59,15 @@ TEST_F(MenuStateTest, LevelsSetTheLevelAndTheOneInterval)
     menus.choose(mnuComp);
     menus.choose(mnuCompRedGenius);
     EXPECT_EQ(game.state().Players[0].Level, level::Genius);
-    EXPECT_EQ(menus.timerInterval(), kGeniusInterval);
+    EXPECT_EQ(menus.timerInterval(), menus::kGeniusInterval);
     menus.choose(mnuCompYellowIdiot);
     EXPECT_EQ(game.state().Players[1].Level, level::Idiot);
-    EXPECT_EQ(menus.timerInterval(), kIdiotInterval) << "the level chosen last decides";
+    EXPECT_EQ(menus.timerInterval(), menus::kIdiotInterval) << "the level chosen last decides";
     EXPECT_EQ(game.state().Players[0].Level, level::Genius);
     menus.choose(mnuComp);
     EXPECT_TRUE(menus.checked(mnuCompRedSmart));
     EXPECT_EQ(game.state().Players[0].Level, level::Smart);
-    EXPECT_EQ(menus.timerInterval(), kIdiotInterval) << "a mode keeps the interval";
+    EXPECT_EQ(menus.timerInterval(), menus::kIdiotInterval) << "a mode keeps the interval";
     expectRules();
 }
 

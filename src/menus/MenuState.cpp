@@ -1,6 +1,6 @@
 #include "MenuState.h"
 
-namespace tarnel {
+namespace tarnel::menus {
 
 namespace {
 constexpr std::array<MenuItem, 3> kRedLevels{MenuItem::mnuCompRedIdiot, MenuItem::mnuCompRedSmart,
@@ -163,4 +163,4 @@ void MenuState::chooseField(Int16 fieldType)
     game_.NewField(fieldType);
 }
 
-} // namespace tarnel
+} // namespace tarnel::menus

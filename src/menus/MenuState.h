@@ -4,11 +4,11 @@
 // after every choice. No Qt here, so that the rules are tested headless.
 #pragma once
 
-#include "Game.h"
+#include "engine/Game.h"
 
 #include <array>
 
-namespace tarnel {
+namespace tarnel::menus {
 
 // Every item of the menu bar, in menu order. Separators are not items.
 enum class MenuItem : int {
@@ -91,4 +91,4 @@ private:
     int timerInterval_ = kSmartInterval;
 };
 
-} // namespace tarnel
+} // namespace tarnel::menus
