@@ -8,10 +8,10 @@
 namespace tarnel {
 
 // The identity of a cell's owner picture. Ownership is decided by comparing
-// these identities, never by looking at colours: `Gray` marks a free cell (and
-// an indicator that is off), `red` and `yellow` a taken cell (and the indicator
-// of the colour to move), `Blue` a cell out of play. The spelling follows the
-// names of the four reference pictures the game has always used.
+// these identities, never by looking at colours: `Gray` marks a free cell,
+// `red` and `yellow` a cell taken by that colour, `Blue` a cell out of play.
+// The spelling follows the names of the four reference pictures the game has
+// always used.
 enum class Picture : std::uint8_t { Gray, red, yellow, Blue };
 
 // A colour. The numeric values are those of CurrentPlayer: 0 red, 1 yellow.
