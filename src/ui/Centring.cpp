@@ -1,36 +1,33 @@
 #include "Centring.h"
 
-#include <QElapsedTimer>
+#include "ui/FrameExtents.h"
+
 #include <QEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-#include <cstdlib>
+#include <algorithm>
 
 namespace tarnel::ui {
 
 namespace {
-class CentringFilter : public QObject
+QRect availableArea(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+// Places a window once, when the program first shows it. Later showings
+// (a restore after minimising, a return from another desktop) are the
+// window system's, and the window stays where the person left it.
+class Placer : public QObject
 {
 public:
-    CentringFilter(QWidget* window, std::function<QRect()> reference)
+    Placer(QWidget* window, std::function<QRect()> reference)
         : QObject(window), window_(window), reference_(std::move(reference))
     {
         window->installEventFilter(this);
-        // Some window managers frame a window where it stands, without
-        // moving it and so without an event, and some place a new window
-        // themselves once it is mapped: for a short while after the window
-        // is shown, it is put back in the centre whenever it is not there.
-        watch_.setInterval(kWatchIntervalMs);
-        connect(&watch_, &QTimer::timeout, this, [this] {
-            if (!centred()) {
-                centreOn(window_, reference_());
-            }
-            if (watched_.elapsed() > kWatchForMs) {
-                watch_.stop();
-            }
-        });
     }
 
 protected:
@@ -39,38 +36,115 @@ protected:
         if (watched != window_) {
             return false;
         }
-        if (event->type() == QEvent::Show) {
-            // The platform may still apply an older position as it maps the
-            // window, and the frame comes later: the watch puts it right.
-            centreOn(window_, reference_());
-            watched_.start();
-            watch_.start();
+        if (event->type() == QEvent::Show && !event->spontaneous() && !placed_) {
+            placed_ = true;
+            place();
+        } else if (event->type() == QEvent::Resize && placed_ && unmoved()) {
+            // Sized by its own show handling (a message box fits itself to
+            // its text, and fixes its size, just before it is mapped): the
+            // frame of a fixed-size window may differ (no resize grip), so
+            // it is asked for again.
+            if (!exposed()) {
+                margins_ = expectedFrameExtents(window_->windowHandle()).value_or(margins_);
+            }
+            setPosition(exposed() ? window_->windowHandle()->frameMargins() : margins_);
         }
         return false;
     }
 
 private:
-    static constexpr int kWatchIntervalMs = 20;
-    static constexpr int kWatchForMs = 1500;
-
-    bool centred() const
+    // Shown, created, not yet mapped: the frame is asked for and the window
+    // placed so that its first frame stands centred.
+    void place()
     {
-        const QRect outer = outerGeometry(window_);
-        const QRect reference = reference_();
-        const QPoint offset = outer.center() - reference.center();
-        return !reference.isValid() || (std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1);
+        QWindow* handle = window_->windowHandle();
+        if (handle == nullptr) {
+            return;
+        }
+        const std::optional<QMargins> frame = expectedFrameExtents(handle);
+        margins_ = frame.value_or(QMargins());
+        setPosition(margins_);
+        if (!frame) {
+            // The window manager could not say: once its frame is there, the
+            // window is centred by it, unless it has been moved meanwhile.
+            QTimer::singleShot(kFrameWaitMs, this, [this] { correct(kFrameWaitTries); });
+        }
     }
+
+    void correct(int triesLeft)
+    {
+        QWindow* handle = window_->windowHandle();
+        if (handle == nullptr || !unmoved()) {
+            return; // moved by the person or the window manager: theirs now
+        }
+        const QMargins margins = handle->frameMargins();
+        if (margins.isNull()) {
+            if (triesLeft > 0) {
+                QTimer::singleShot(kFrameWaitMs, this,
+                                   [this, triesLeft] { correct(triesLeft - 1); });
+            }
+            return;
+        }
+        setPosition(margins);
+    }
+
+    // Centres the window with a frame of `margins`. Before the window is
+    // mapped, the widget's own position is what the platform maps it at (a
+    // position set on its platform window alone would be overwritten then);
+    // after that, the platform window's.
+    void setPosition(const QMargins& margins)
+    {
+        const QRect reference = reference_();
+        if (!reference.isValid()) {
+            return;
+        }
+        const QSize outer = window_->size().grownBy(margins);
+        placedAt_ = centredCorner(outer, reference, availableArea(window_));
+        const QPoint inner = placedAt_ + QPoint(margins.left(), margins.top());
+        if (exposed()) {
+            window_->windowHandle()->setPosition(inner);
+        } else {
+            window_->move(inner);
+        }
+    }
+
+    bool unmoved() const { return !exposed() || outerGeometry(window_).topLeft() == placedAt_; }
+
+    bool exposed() const
+    {
+        const QWindow* handle = window_->windowHandle();
+        return handle != nullptr && handle->isExposed();
+    }
+
+    static constexpr int kFrameWaitMs = 50;
+    static constexpr int kFrameWaitTries = 10;
 
     QWidget* window_;
     std::function<QRect()> reference_;
-    QTimer watch_;
-    QElapsedTimer watched_;
+    bool placed_ = false;
+    QMargins margins_;
+    QPoint placedAt_;
 };
 } // namespace
 
-void keepCentred(QWidget* window, std::function<QRect()> reference)
+void placeCentred(QWidget* window, std::function<QRect()> reference)
 {
-    new CentringFilter(window, std::move(reference));
+    new Placer(window, std::move(reference));
+}
+
+QPoint centredCorner(const QSize& outer, const QRect& reference, const QRect& available)
+{
+    QPoint corner(reference.x() + (reference.width() - outer.width()) / 2,
+                  reference.y() + (reference.height() - outer.height()) / 2);
+    if (available.isValid()) {
+        // Right and bottom first, so that the top-left corner wins when the
+        // frame is larger than the area.
+        corner.setX(std::min(corner.x(), available.right() + 1 - outer.width()));
+        corner.setY(std::min(corner.y(), available.bottom() + 1 - outer.height()));
+        corner.setX(std::max(corner.x(), available.left()));
+        corner.setY(std::max(corner.y(), available.top()));
+    }
+    return corner;
 }
 
 QRect screenArea(const QWidget* window)
@@ -91,19 +165,8 @@ QRect outerGeometry(const QWidget* window)
 
 void centreOn(QWidget* window, const QRect& reference)
 {
-    if (!reference.isValid()) {
-        return;
-    }
-    const QSize outer = outerGeometry(window).size();
-    const QPoint corner(reference.x() + (reference.width() - outer.width()) / 2,
-                        reference.y() + (reference.height() - outer.height()) / 2);
-    if (QWindow* handle = window->windowHandle(); handle != nullptr && handle->handle()) {
-        // The inner position, from the frame as it is known now: the same
-        // whichever way the window system reads positions.
-        const QMargins frame = handle->frameMargins();
-        handle->setPosition(corner + QPoint(frame.left(), frame.top()));
-    } else {
-        window->move(corner); // before the window exists, move() places its frame
+    if (reference.isValid()) {
+        window->move(centredCorner(window->size(), reference, availableArea(window)));
     }
 }
 

@@ -1,11 +1,12 @@
 // Centring a top-level window on the screen or on its owner by its outer
-// size, frame and title bar included.
+// size, frame and title bar included, once: when the program opens it.
 //
 // A window manager puts its frame round a window only after the window has
-// been shown, so a window centred by its inner size alone would stand half
-// a title bar too low. The helper centres the window when it is shown and
-// keeps it centred for the moment the window manager takes to frame and
-// place it; after that it leaves a window that the person moves alone.
+// been mapped. So that the first frame already stands in its place, the
+// frame's extents are asked of the window manager before the window is
+// mapped (FrameExtents.h). The window is never moved again: a window the
+// person moves, minimises and restores, or meets again on another desktop,
+// stays where the person left it.
 #pragma once
 
 #include <QRect>
@@ -15,18 +16,26 @@ class QWidget;
 
 namespace tarnel::ui {
 
-// Keeps `window` centred on the rectangle `reference` returns, in global
-// coordinates. The helper lives as long as the window.
-void keepCentred(QWidget* window, std::function<QRect()> reference);
+// Centres `window` on the rectangle `reference` returns (global
+// coordinates) when it is first shown, by its outer size, and keeps it
+// within the available area of its screen. The helper lives as long as the
+// window.
+void placeCentred(QWidget* window, std::function<QRect()> reference);
 
-// The screen of `window`, for keepCentred.
+// The top-left corner of a frame of `outer` size centred on `reference`,
+// moved into `available` as far as it fits; a frame larger than `available`
+// keeps its top-left corner, and with it the title bar, inside.
+QPoint centredCorner(const QSize& outer, const QRect& reference, const QRect& available);
+
+// The screen of `window`, whole.
 QRect screenArea(const QWidget* window);
 
 // The window's frame in global coordinates, as the window system knows it
 // now (its inner geometry while it has no frame).
 QRect outerGeometry(const QWidget* window);
 
-// Centres `window` on `reference` by its outer size at once.
+// Centres `window` on `reference` by its inner size, before it exists: the
+// estimate its first showing corrects.
 void centreOn(QWidget* window, const QRect& reference);
 
 } // namespace tarnel::ui

@@ -41,7 +41,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     setFixedSize(twips(4590), twips(2460));
     setModal(true);
     if (owner != nullptr) {
-        keepCentred(this, [owner] { return outerGeometry(owner); });
+        placeCentred(this, [owner] { return outerGeometry(owner); });
     }
 
     picIcon_ = makeLabel(this, "picIcon", twipsRect(240, 105, 540, 540));

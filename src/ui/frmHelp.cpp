@@ -87,7 +87,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     setFixedSize(twips(6030), twips(3960));
     setModal(true);
     if (owner != nullptr) {
-        keepCentred(this, [owner] { return outerGeometry(owner); });
+        placeCentred(this, [owner] { return outerGeometry(owner); });
     }
 
     for (const DrawingButton& drawing : kDrawing) {

@@ -89,7 +89,7 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
 
     menuBar()->setNativeMenuBar(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    keepCentred(this, [this] { return screenArea(this); });
+    placeCentred(this, [this] { return screenArea(this); });
 }
 
 frmMain::~frmMain() = default;
@@ -172,8 +172,8 @@ void frmMain::load()
 
 void frmMain::centreOnScreen()
 {
-    // Again when shown and when the window manager adds its frame: see
-    // keepCentred.
+    // An estimate by the inner size; the first showing centres the window
+    // by its frame (placeCentred).
     adjustSize();
     centreOn(this, screenArea(this));
 }
@@ -225,7 +225,11 @@ void frmMain::showMessage(const QString& text)
     QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text,
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
-    keepCentred(&box, [this] { return outerGeometry(this); });
+    // Fixed in size from the start, as the box makes itself once shown: the
+    // window manager then frames it, and reports that frame, as a window
+    // that cannot be resized.
+    box.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    placeCentred(&box, [this] { return outerGeometry(this); });
     box.exec();
 }
 

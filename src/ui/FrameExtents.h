@@ -1,0 +1,20 @@
+// The width of the frame a window manager will put round a window, asked
+// before the window is mapped.
+#pragma once
+
+#include <QMargins>
+#include <optional>
+
+class QWindow;
+
+namespace tarnel::ui {
+
+// The extents of the frame `window` will get: left, top (title bar
+// included), right, bottom. On X11 the window manager is asked with
+// _NET_REQUEST_FRAME_EXTENTS and answers on the unmapped window; with no
+// window manager the extents are zero; elsewhere, or when the window
+// manager does not answer, they are unknown. Blocks for at most a fifth of a
+// second, at the opening of a window.
+std::optional<QMargins> expectedFrameExtents(QWindow* window);
+
+} // namespace tarnel::ui
