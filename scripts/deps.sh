@@ -8,7 +8,8 @@ TARNEL_PACKAGES=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
   xvfb xauth openbox x11-utils xdotool wmctrl dbus at-spi2-core python3-pyatspi
   fonts-liberation fonts-noto-core fonts-noto-cjk
-  desktop-file-utils appstream gir1.2-appstream-1.0 valgrind gcovr clang-format clang-tidy
+  desktop-file-utils appstream gir1.2-appstream-1.0 dpkg-dev lintian mandoc
+  valgrind gcovr clang-format clang-tidy
 )
 
 tarnel_install_missing() {

@@ -18,7 +18,10 @@ expect_file() {
     fail=1
   fi
 }
-expect_file bin/tarnel
+expect_file games/tarnel
+expect_file share/man/man6/tarnel.6.gz
+expect_file share/doc/tarnel/copyright
+expect_file share/doc/tarnel/changelog.gz
 expect_file share/applications/$app_id.desktop
 expect_file share/metainfo/$app_id.metainfo.xml
 for size in 32 64 128 256; do
@@ -34,7 +37,11 @@ for size in 32 64 128 256; do
     fi
   fi
 done
-[[ -x $root/usr/bin/tarnel ]] || { echo "tarnel is not executable"; fail=1; }
+[[ -x $root/usr/games/tarnel ]] || { echo "tarnel is not executable"; fail=1; }
+if ! lint=$(zcat "$root/usr/share/man/man6/tarnel.6.gz" | mandoc -T lint 2>&1); then
+  echo "the manual page: $lint"
+  fail=1
+fi
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml"
