@@ -1,6 +1,7 @@
 #include "CellButton.h"
 
 #include "ui/ArrowKeys.h"
+#include "ui/Contrast.h"
 #include "ui/Pictures.h"
 
 #include <QAccessibleWidget>
@@ -116,7 +117,14 @@ void CellButton::paintEvent(QPaintEvent* /*event*/)
     const bool sunken = isDown() || isChecked();
     const QColor light = palette().color(QPalette::Light);
     const QColor mid = palette().color(QPalette::Mid);
-    const QColor shadow = palette().color(QPalette::Shadow);
+    // The edge that shows between free cells stands out from the face (3:1)
+    // on any palette, so that a free cell differs from a taken one by its
+    // raised shape and not by colour alone; a high-contrast palette whose
+    // shadow is its face gets the button text's colour there.
+    QColor shadow = palette().color(QPalette::Shadow);
+    if (contrastRatio(shadow, face) < kMarkContrast) {
+        shadow = palette().color(QPalette::ButtonText);
+    }
     const QColor outerTopLeft = sunken ? shadow : light;
     const QColor outerBottomRight = sunken ? light : shadow;
     const QColor innerBottomRight = sunken ? face : mid;

@@ -2,6 +2,7 @@
 
 #include "ui/ArrowKeys.h"
 #include "ui/CellButton.h"
+#include "ui/Contrast.h"
 #include "ui/Pictures.h"
 
 #include <QKeyEvent>
@@ -38,6 +39,16 @@ QRect IndicatorButton::pictureRect() const
     return picture.intersected(rect());
 }
 
+QColor IndicatorButton::focusMarkColour(const QPalette& palette)
+{
+    // The highlight, where it stands out from the button enough (3:1);
+    // otherwise the button's text colour, which always does.
+    const QColor button = palette.color(QPalette::Button);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    return contrastRatio(highlight, button) >= kMarkContrast ? highlight
+                                                             : palette.color(QPalette::ButtonText);
+}
+
 void IndicatorButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
@@ -49,7 +60,7 @@ void IndicatorButton::paintEvent(QPaintEvent* event)
         // The picture hides the style's focus frame, so the focus is marked
         // by two bars in the plain margins beside it, clear of the colour.
         const QRect picture = pictureRect();
-        const QColor mark = palette().color(QPalette::Highlight);
+        const QColor mark = focusMarkColour(palette());
         const int top = 3;
         const int barHeight = height() - 2 * top;
         const int gap = 2;

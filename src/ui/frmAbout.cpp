@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "ui/Centring.h"
+#include "ui/Contrast.h"
 #include "ui/Direction.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramIcon.h"
@@ -24,11 +25,15 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& place)
     return label;
 }
 
+// The window's fixed text colour, where it reads on the desktop's window
+// colour; on a dark or high-contrast desktop the label keeps the desktop's.
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    if (contrastRatio(colour, palette.color(QPalette::Window)) >= kTextContrast) {
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
 }
 } // namespace
 

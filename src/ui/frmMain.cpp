@@ -60,9 +60,7 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
-    QPalette background = client->palette();
-    background.setColor(QPalette::Window, kWorkspaceColour);
-    client->setPalette(background);
+    client->setBackgroundRole(kWorkspaceRole);
     client->setAutoFillBackground(true);
     // The board is the game's picture, as a chessboard is: cell 0 stays at
     // the top left and the status row keeps its order in every language,

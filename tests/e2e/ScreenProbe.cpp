@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPalette>
 #include <QPixmap>
 #include <QScreen>
 #include <QTextStream>
@@ -19,7 +20,6 @@
 namespace {
 
 const QColor kRed(0xCC, 0x00, 0x00);
-const QColor kWorkspace(0xAB, 0xAB, 0xAB);
 constexpr int kTimeoutMs = 20000;
 
 QTextStream& out()
@@ -121,15 +121,17 @@ int main(int argc, char* argv[])
                 out() << "FAIL: the splash stood only " << shown - splashSeen << " ms\n";
                 ok = false;
             }
-            // The Normal field's out-of-play cells show the background.
+            // The Normal field's out-of-play cells show the workspace colour
+            // of the desktop's palette, the same here as in the game.
+            const QColor workspace(QGuiApplication::palette().color(QPalette::Dark).rgb());
             for (const int cell : {32, 48, 64, 79, 93, 107, 42, 56, 70, 85, 101, 117, 67, 82}) {
                 const QPoint centre = client + QPoint((cell % 15) * 33 + 17, (cell / 15) * 33 + 17);
-                if (main.pixelColor(centre) != kWorkspace) {
+                if (main.pixelColor(centre) != workspace) {
                     out() << "FAIL: cell " << cell << " is not out of play\n";
                     ok = false;
                 }
             }
-            if (main.pixelColor(client + QPoint(17, 17)) == kWorkspace) {
+            if (main.pixelColor(client + QPoint(17, 17)) == workspace) {
                 out() << "FAIL: cell 0 is not in play\n";
                 ok = false;
             }
