@@ -7,6 +7,7 @@ TARNEL_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
   xvfb xauth openbox x11-utils xdotool wmctrl dbus at-spi2-core python3-pyatspi
+  weston xwayland qt6-wayland
   fonts-liberation fonts-noto-core fonts-noto-cjk
   desktop-file-utils appstream gir1.2-appstream-1.0 dpkg-dev lintian mandoc
   valgrind gcovr clang-format clang-tidy

@@ -1,6 +1,7 @@
 #include "Centring.h"
 
 #include "ui/FrameExtents.h"
+#include "ui/WindowSystem.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -33,7 +34,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != window_) {
+        if (watched != window_ || compositorPlacesWindows()) {
             return false;
         }
         if (event->type() == QEvent::Show && !event->spontaneous() && !placed_) {
@@ -71,13 +72,16 @@ private:
         }
     }
 
+    // Once, as soon as the window system knows the frame: some window
+    // managers (weston's for X11 clients) cannot say before. Within the
+    // first half second after the window opened, and never again.
     void correct(int triesLeft)
     {
         QWindow* handle = window_->windowHandle();
-        if (handle == nullptr || !unmoved()) {
-            return; // moved by the person or the window manager: theirs now
+        if (handle == nullptr) {
+            return;
         }
-        const QMargins margins = handle->frameMargins();
+        const QMargins margins = currentFrameExtents(handle).value_or(handle->frameMargins());
         if (margins.isNull()) {
             if (triesLeft > 0) {
                 QTimer::singleShot(kFrameWaitMs, this,

@@ -44,18 +44,23 @@ std::vector<uint32_t> property(xcb_connection_t* connection, xcb_window_t window
     const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
     return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
+
+xcb_connection_t* x11Connection()
+{
+    // The offscreen platform answers to the X11 interface too, without a
+    // connection.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? connection : nullptr;
+}
 } // namespace
 #endif
 
 std::optional<QMargins> expectedFrameExtents(QWindow* window)
 {
 #if TARNEL_HAVE_XCB
-    // The offscreen platform answers to the X11 interface too, without a
-    // connection.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        QGuiApplication::platformName() != QLatin1String("xcb")) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr || window == nullptr) {
         return std::nullopt;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
@@ -96,6 +101,37 @@ std::optional<QMargins> expectedFrameExtents(QWindow* window)
     (void)window;
 #endif
     return std::nullopt;
+}
+
+std::optional<QMargins> currentFrameExtents(QWindow* window)
+{
+#if TARNEL_HAVE_XCB
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr || window == nullptr) {
+        return std::nullopt;
+    }
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const Owned<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr), &std::free);
+    if (!tree || tree->parent == tree->root) {
+        return std::nullopt; // not framed (yet)
+    }
+    const Owned<xcb_get_geometry_reply_t> inner(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr), &std::free);
+    const Owned<xcb_get_geometry_reply_t> frame(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, tree->parent), nullptr),
+        &std::free);
+    if (!inner || !frame) {
+        return std::nullopt;
+    }
+    // The window's place inside its frame gives the left and top; the
+    // frame's size the rest.
+    return QMargins(inner->x, inner->y, frame->width - inner->width - inner->x,
+                    frame->height - inner->height - inner->y);
+#else
+    (void)window;
+    return std::nullopt;
+#endif
 }
 
 } // namespace tarnel::ui

@@ -17,4 +17,10 @@ namespace tarnel::ui {
 // second, at the opening of a window.
 std::optional<QMargins> expectedFrameExtents(QWindow* window);
 
+// The extents of the frame `window` has now, read from the window tree (the
+// window manager's frame window round it), for window managers that do not
+// tell them (weston's for X11 clients); unknown before the window is framed
+// or off X11.
+std::optional<QMargins> currentFrameExtents(QWindow* window);
+
 } // namespace tarnel::ui

@@ -6,11 +6,13 @@
 // alone: whatever is given, the game starts as always.
 #include "ui/Algemeen.h"
 #include "ui/Translations.h"
+#include "ui/WindowSystem.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    tarnel::ui::chooseWindowSystem();
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     tarnel::ui::setApplicationProperties();
