@@ -1,9 +1,13 @@
 // What assistive technology reads, keyboard-only play, and the board's
 // looks at any scale factor.
 #include "support/UiFixture.h"
+#include "ui/Contrast.h"
+#include "ui/Pictures.h"
+#include "ui/frmAbout.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 namespace tarnel::ui::testing {
@@ -148,7 +152,8 @@ TEST_F(AccessTest, BoardIsSeamlessAndTakenCellsAreFilledAtAnyScale)
     const int boardBottom = qFloor(331 * scale);
     for (int y = 0; y < boardBottom; ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            ASSERT_NE(image.pixelColor(x, y), QColor(0xAB, 0xAB, 0xAB)) << x << "," << y;
+            ASSERT_NE(image.pixel(x, y), window->palette().color(kWorkspaceRole).rgb())
+                << x << "," << y;
         }
     }
     // The longest score caption fits its button.
@@ -157,6 +162,88 @@ TEST_F(AccessTest, BoardIsSeamlessAndTakenCellsAreFilledAtAnyScale)
               window->btnYellowPoints()->width() - 8);
     EXPECT_LT(metrics.height(), window->btnYellowPoints()->height());
 }
+
+// The window follows the desktop's palette: the board's gaps show its
+// workspace colour, every text reads, the focus bars stand out, and a free
+// cell differs from a yellow one by its raised edge, not by colour alone.
+struct PaletteCase
+{
+    const char* name;
+    QColor face, text, highlight, dark; // button and window alike
+};
+
+void PrintTo(const PaletteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PaletteTest : public ::testing::TestWithParam<PaletteCase>
+{
+protected:
+    PaletteTest() : original_(QApplication::palette())
+    {
+        const PaletteCase& c = GetParam();
+        if (c.face.isValid()) {
+            QPalette palette(c.face, c.face);
+            for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+                palette.setColor(role, c.text);
+            }
+            palette.setColor(QPalette::Highlight, c.highlight);
+            palette.setColor(QPalette::Dark, c.dark);
+            QApplication::setPalette(palette);
+        }
+        tables.buildAll();
+        window = std::make_unique<frmMain>(tables);
+        window->load();
+        window->Timer()->stop();
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    ~PaletteTest() override { QApplication::setPalette(original_); }
+
+    QPalette original_;
+    FieldTables tables;
+    std::unique_ptr<frmMain> window;
+};
+
+TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
+{
+    const QPalette palette = QApplication::palette();
+    window->Knop(0)->click(); // red's move
+    window->Knop(1)->click(); // yellow's, made by a person before the computer's tick
+    window->btnRed()->setFocus();
+    QTest::qWait(20);
+    const QImage image = window->centralWidget()->grab().toImage();
+    EXPECT_EQ(image.pixel(2 * 33 + 17, 2 * 33 + 17), palette.color(kWorkspaceRole).rgb())
+        << "cell 32 is out of play on Normal";
+    const QColor bar = image.pixelColor(window->btnRed()->pictureRect().left() - 3, 331 + 13);
+    EXPECT_GE(contrastRatio(bar, palette.color(QPalette::Button)), kMarkContrast);
+    EXPECT_GE(contrastRatio(palette.color(QPalette::ButtonText), palette.color(QPalette::Button)),
+              kTextContrast);
+    // Yellow's cell 1 is flat to its edge; free cell 2's edge is clear of its face.
+    EXPECT_EQ(image.pixel(66, 16), image.pixel(33 + 16, 16));
+    EXPECT_GE(contrastRatio(image.pixelColor(99, 16), image.pixelColor(66 + 16, 16)),
+              kMarkContrast);
+
+    frmAbout about(window.get());
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) { // not the icon
+            EXPECT_GE(contrastRatio(label->palette().color(QPalette::WindowText),
+                                    label->palette().color(QPalette::Window)),
+                      kTextContrast)
+                << label->objectName().toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Palettes, PaletteTest,
+    ::testing::Values(PaletteCase{"Default", {}, {}, {}, {}},
+                      PaletteCase{"Dark", QColor(0x35, 0x35, 0x35), Qt::white,
+                                  QColor(0x2A, 0x82, 0xDA), QColor(0x23, 0x23, 0x23)},
+                      PaletteCase{"HighContrast", Qt::black, Qt::white, QColor(0x1A, 0xEB, 0xFF),
+                                  QColor(0x40, 0x40, 0x40)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tarnel::ui::testing
