@@ -121,10 +121,8 @@ void CellButton::paintEvent(QPaintEvent* /*event*/)
     // on any palette, so that a free cell differs from a taken one by its
     // raised shape and not by colour alone; a high-contrast palette whose
     // shadow is its face gets the button text's colour there.
-    QColor shadow = palette().color(QPalette::Shadow);
-    if (contrastRatio(shadow, face) < kMarkContrast) {
-        shadow = palette().color(QPalette::ButtonText);
-    }
+    const QColor shadow =
+        markColour(palette().color(QPalette::Shadow), face, palette().color(QPalette::ButtonText));
     const QColor outerTopLeft = sunken ? shadow : light;
     const QColor outerBottomRight = sunken ? light : shadow;
     const QColor innerBottomRight = sunken ? face : mid;

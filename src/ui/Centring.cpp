@@ -67,7 +67,7 @@ private:
         setPosition(margins_);
         if (!frame) {
             // The window manager could not say: once its frame is there, the
-            // window is centred by it, unless it has been moved meanwhile.
+            // window is centred by it, that once.
             QTimer::singleShot(kFrameWaitMs, this, [this] { correct(kFrameWaitTries); });
         }
     }

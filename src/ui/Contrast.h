@@ -29,4 +29,11 @@ inline double contrastRatio(const QColor& a, const QColor& b)
 constexpr double kTextContrast = 4.5;
 constexpr double kMarkContrast = 3.0;
 
+// A mark drawn on `background`: `preferred` where it stands out from it
+// (3:1), otherwise `fallback` (a palette's text colour, which always does).
+inline QColor markColour(const QColor& preferred, const QColor& background, const QColor& fallback)
+{
+    return contrastRatio(preferred, background) >= kMarkContrast ? preferred : fallback;
+}
+
 } // namespace tarnel::ui

@@ -39,16 +39,6 @@ QRect IndicatorButton::pictureRect() const
     return picture.intersected(rect());
 }
 
-QColor IndicatorButton::focusMarkColour(const QPalette& palette)
-{
-    // The highlight, where it stands out from the button enough (3:1);
-    // otherwise the button's text colour, which always does.
-    const QColor button = palette.color(QPalette::Button);
-    const QColor highlight = palette.color(QPalette::Highlight);
-    return contrastRatio(highlight, button) >= kMarkContrast ? highlight
-                                                             : palette.color(QPalette::ButtonText);
-}
-
 void IndicatorButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
@@ -60,7 +50,9 @@ void IndicatorButton::paintEvent(QPaintEvent* event)
         // The picture hides the style's focus frame, so the focus is marked
         // by two bars in the plain margins beside it, clear of the colour.
         const QRect picture = pictureRect();
-        const QColor mark = focusMarkColour(palette());
+        const QColor mark =
+            markColour(palette().color(QPalette::Highlight), palette().color(QPalette::Button),
+                       palette().color(QPalette::ButtonText));
         const int top = 3;
         const int barHeight = height() - 2 * top;
         const int gap = 2;

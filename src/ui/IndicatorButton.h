@@ -28,9 +28,6 @@ public:
     // Where the picture stands on the button, clipped to it.
     QRect pictureRect() const;
 
-    // The colour of the focus bars on `palette`: clear against the button.
-    static QColor focusMarkColour(const QPalette& palette);
-
 signals:
     // An arrow key was pressed while the indicator had the focus.
     void arrowKeyPressed(Qt::Key key);
