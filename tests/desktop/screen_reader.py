@@ -8,13 +8,9 @@ as Orca would:
   - no control that can take the focus is without a name;
   - a move renames the taken cell, and the bus carries that change;
   - after the computer's reply the focused indicator tells where it played;
-  - while the modal about window is open, pressing a cell or a score button
-    over the bus does nothing;
-  - no focusable control of the about and help windows and of a message box
-    is without a name, nor any of the help window's drawings.
-
-With a locale other than C, only what holds in every language is checked
-(names present, modal windows respected).
+  - the same names in the about and help windows and a message box, and no
+    press of a cell or score button takes effect under the about window.
+With a LOCALE other than C only the last two are checked.
 
     screen_reader.py TARNEL_EXECUTABLE [LOCALE]
 """
@@ -86,18 +82,16 @@ def showing(node):
 
 
 def unnamed(root, what):
-    """Checks that no focusable control under root is without a name."""
+    """Checks that no button, nor any control that can take the focus, under
+    root is without a name."""
     for node in walk(root):
-        if showing(node) and node.getState().contains(pyatspi.STATE_FOCUSABLE) and not node.name:
-            check(False, f"{what}: a focusable {node.getRoleName()} has no name")
+        if showing(node) and not node.name and (node.getRole() == pyatspi.ROLE_PUSH_BUTTON or
+                                                node.getState().contains(pyatspi.STATE_FOCUSABLE)):
+            check(False, f"{what}: a {node.getRoleName()} has no name")
 
 
 def by_role(root, role):
     return [n for n in walk(root) if n.getRole() == role]
-
-
-def other_windows(app, window):
-    return [w for w in app if w is not None and w != window and showing(w)]
 
 
 def press(node):
@@ -122,36 +116,26 @@ def modal_windows(app, window):
     score = max(buttons, key=lambda b: extents[b].width)
     help_item, about_item = by_role(window, pyatspi.ROLE_MENU_ITEM)[-2:]
 
-    def opened(control, what):
-        """Presses control, checks the one window it opens, returns it."""
+    def others():
+        return [w for w in app if w is not None and w != window and showing(w)]
+
+    for control, what in ((about_item, "about window"), (help_item, "help window"),
+                          (score, "message box")):
         press(control)
-        check(eventually(lambda: len(other_windows(app, window)) == 1), f"no {what} opened")
-        opened = other_windows(app, window)[:1]
-        for node in opened:
-            unnamed(node, what)
-            check(all(b.name for b in by_role(node, pyatspi.ROLE_PUSH_BUTTON)),
-                  f"a button of the {what} has no name")
-        return opened
-
-    def close(node, what):
-        for button in by_role(node, pyatspi.ROLE_PUSH_BUTTON):
-            if button.getState().contains(pyatspi.STATE_FOCUSABLE):
-                press(button)
-        check(eventually(lambda: not other_windows(app, window)), f"the {what} did not close")
-
-    for about in opened(about_item, "about window"):
-        before = (first_cell.name, score.name)
-        press(first_cell)
-        press(score)
-        wait(1)
-        check((first_cell.name, score.name) == before, "a cell took a move under the about window")
-        check(len(other_windows(app, window)) == 1, "a score button answered under the about window")
-        close(about, "about window")
-    for helpw in opened(help_item, "help window"):
-        check(len(by_role(helpw, pyatspi.ROLE_PUSH_BUTTON)) == 6, "the help window lists 6 buttons")
-        close(helpw, "help window")
-    for box in opened(score, "message box"):
-        close(box, "message box")
+        check(eventually(lambda: len(others()) == 1), f"no {what} opened")
+        for opened in others()[:1]:
+            unnamed(opened, what)
+            if opened.name != "Tarnel":  # about, help: the main window takes no press
+                before = (first_cell.name, score.name)
+                press(first_cell)
+                press(score)
+                wait(1)
+                check((first_cell.name, score.name) == before and len(others()) == 1,
+                      f"a cell or score button took effect under the {what}")
+            for button in by_role(opened, pyatspi.ROLE_PUSH_BUTTON):
+                if button.getState().contains(pyatspi.STATE_FOCUSABLE):
+                    press(button)  # OK closes it
+        check(eventually(lambda: not others()), f"the {what} did not close")
 
 
 def main():

@@ -1,23 +1,15 @@
 #!/usr/bin/env bash
-# Each layer includes only itself and the layers below it, and the Qt-free
-# ones include no Qt: engine; players and menus over the engine; ui over all.
-#
+# Each layer includes only itself and the layers below it (a file of its own
+# folder may go unqualified), and the Qt-free ones include no Qt.
 #   check_layers.sh SOURCE_DIR      (src)
 set -euo pipefail
 cd "$1"
-declare -A allowed=(
-  [engine]="engine"
-  [players]="engine players"
-  [menus]="engine menus"
-  [ui]="engine players menus ui"
-)
+declare -A allowed=([engine]="engine" [players]="engine players" [menus]="engine menus"
+  [ui]="engine players menus ui")
 status=0
 for layer in "${!allowed[@]}"; do
   while IFS=: read -r file line included; do
-    # Another layer's header names its layer; a file of the layer's own
-    # folder may go unqualified.
-    [[ -f $layer/$included ]] && continue
-    [[ " ${allowed[$layer]} " == *" ${included%%/*} "* ]] && continue
+    [[ -f $layer/$included || " ${allowed[$layer]} " == *" ${included%%/*} "* ]] && continue
     echo "$file:$line: $layer/ may include only ${allowed[$layer]}, not \"$included\""
     status=1
   done < <(grep -nE '^#include "' "$layer"/*.{h,cpp} | sed -E 's/:#include "([^"]+)".*/:\1/')

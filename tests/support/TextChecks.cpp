@@ -1,59 +1,35 @@
-#include "support/TextChecks.h"
+#include "TextChecks.h"
 
 #include <QAbstractButton>
-#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QLabel>
 #include <QTextLayout>
 
 namespace tarnel::ui::testing {
 
-namespace {
-QString shownText(const QWidget* widget)
+::testing::AssertionResult fits(const QWidget* widget, const QString& text)
 {
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->text();
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-        return button->text();
-    }
-    return {};
-}
-} // namespace
-
-::testing::AssertionResult wouldFit(const QWidget* widget, const QString& text)
-{
-    const QFontMetrics metrics(widget->font());
-    QString plain = text;
-    plain.remove(QLatin1Char('&'));
-    if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap()) {
-        // Laid out as the label lays out its own text.
-        QLabel probe(text);
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    QString shown = !text.isEmpty() ? text : label != nullptr ? label->text() : button->text();
+    int needed = 0;
+    int room = 0;
+    if (label != nullptr && label->wordWrap()) {
+        QLabel probe(shown); // laid out as the label lays out its own text
         probe.setFont(label->font());
         probe.setWordWrap(true);
-        probe.setMargin(label->margin());
-        const int needed = probe.heightForWidth(label->width());
-        if (needed <= label->height()) {
-            return ::testing::AssertionSuccess();
-        }
-        return ::testing::AssertionFailure()
-               << widget->objectName().toStdString() << " needs " << needed << " px of "
-               << label->height() << " in height for \"" << text.toStdString() << '"';
+        needed = probe.heightForWidth(label->width());
+        room = label->height();
+    } else {
+        needed = QFontMetrics(widget->font()).horizontalAdvance(shown.remove(QLatin1Char('&')));
+        room = widget->contentsRect().width() - (button != nullptr ? 8 : 0); // a button's frame
     }
-    // A button keeps a few pixels each side for its frame.
-    const int margin = qobject_cast<const QAbstractButton*>(widget) != nullptr ? 8 : 0;
-    const int width = metrics.horizontalAdvance(plain);
-    if (width <= widget->contentsRect().width() - margin) {
+    if (needed <= room) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure()
-           << widget->objectName().toStdString() << " needs " << width << " px of "
-           << widget->contentsRect().width() - margin << " for \"" << text.toStdString() << '"';
-}
-
-::testing::AssertionResult fitsItsBox(const QWidget* widget)
-{
-    return wouldFit(widget, shownText(widget));
+           << widget->objectName().toStdString() << " needs " << needed << " px of " << room
+           << " for \"" << shown.toStdString() << '"';
 }
 
 ::testing::AssertionResult fontHasEveryCharacter(const QString& text, const QFont& font)

@@ -1,5 +1,5 @@
-// Checks of what a text looks like where it is shown: that it fits its box
-// and that a font has every character of it.
+// Where a text is shown: that it fits its box, and that a font has every
+// character of it.
 #pragma once
 
 #include <QFont>
@@ -10,16 +10,12 @@ class QWidget;
 
 namespace tarnel::ui::testing {
 
-// The text of a label or a button fits the widget: on its one line, or,
-// for a word-wrapping label, in the lines its height holds.
-::testing::AssertionResult fitsItsBox(const QWidget* widget);
+// `text` (the widget's own by default) fits the label or button `widget`:
+// on its one line, or in the lines a word-wrapping label's height holds.
+::testing::AssertionResult fits(const QWidget* widget, const QString& text = {});
 
-// The text of `widget` would fit it if it read `text`.
-::testing::AssertionResult wouldFit(const QWidget* widget, const QString& text);
-
-// Every character of `text` is drawn by a real glyph when laid out in
-// `font`, with the fonts Qt falls back to: none is left as a missing-glyph
-// box.
+// Laid out in `font` and the fonts Qt falls back to, no character of
+// `text` is left as a missing-glyph box.
 ::testing::AssertionResult fontHasEveryCharacter(const QString& text, const QFont& font);
 
 } // namespace tarnel::ui::testing

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# The translations are complete and current:
-# - every .ts file holds every text of the sources with a finished
-#   translation in every number form of its language: lupdate, run over the
-#   sources into copies of the files, must find nothing new, nothing gone and
-#   nothing unfinished;
-# - the desktop files' catalogues (data/po) cover the same languages, each
-#   with every text translated and nothing fuzzy.
+# Every .ts file holds every text of the sources, with a finished translation
+# in every number form: lupdate, run over the sources into copies of the
+# files, must find nothing new, nothing gone and nothing unfinished. The
+# desktop files' catalogues (data/po) cover the same languages, whole.
 #
 #   check_ts.sh LUPDATE SOURCE_DIR PO_DIR      (src/ui and data/po)
 set -euo pipefail
@@ -32,28 +29,16 @@ for ts in "$sources"/translations/*.ts; do
   fi
 done
 
-# One language list for both: the .ts files and po/LINGUAS.
-ts_languages=$(cd "$sources/translations" && ls tarnel_*.ts | sed 's/^tarnel_//; s/\.ts$//' | sort)
-po_languages=$(grep -v '^#' "$po/LINGUAS" | sort)
-if [[ $ts_languages != "$po_languages" ]]; then
-  echo "the .ts files and po/LINGUAS name different languages:"
-  diff <(echo "$ts_languages") <(echo "$po_languages") || true
+# One language list for both, and every catalogue whole.
+ts_languages=$(cd "$sources/translations" && ls tarnel_*.ts | sed 's/^tarnel_//; s/\.ts$//')
+if [[ $ts_languages != "$(grep -v '^#' "$po/LINGUAS" | sort)" ]]; then
+  echo "the .ts files and po/LINGUAS name different languages"
   status=1
 fi
-for language in $po_languages; do
-  catalogue="$po/$language.po"
-  if [[ ! -f $catalogue ]]; then
-    echo "po/$language.po is missing"
-    status=1
-    continue
-  fi
-  statistics=$(msgfmt -c --statistics -o /dev/null "$catalogue" 2>&1)
-  if [[ $statistics == *untranslated* || $statistics == *fuzzy* ]]; then
-    echo "po/$language.po: $statistics"
-    status=1
-  fi
-  if ! msgcmp "$catalogue" "$po/tarnel-data.pot" 2>/dev/null; then
-    echo "po/$language.po does not match tarnel-data.pot"
+for language in $ts_languages; do
+  if ! msgcmp "$po/$language.po" "$po/tarnel-data.pot" ||
+    msgfmt -c --statistics -o /dev/null "$po/$language.po" 2>&1 | grep -E 'untranslated|fuzzy'; then
+    echo "po/$language.po is not whole"
     status=1
   fi
 done

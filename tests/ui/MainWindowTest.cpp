@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <tuple>
 
 namespace tarnel::ui::testing {
 namespace {
@@ -55,27 +56,17 @@ TEST_F(MainWindowTest, IsCentredOnTheScreen)
 }
 
 // Where a frame is put: centred on its reference, but kept on the screen's
-// available area, its title bar first.
+// available area, its title bar first (a window's frame, its reference, the
+// area, the corner).
 TEST(Centring, KeepsTheFrameOnTheScreen)
 {
-    const QRect screen(0, 0, 1280, 1024);
     const QSize main(497, 401);
     const QSize about(308, 187);
-    struct Row
-    {
-        QSize outer;
-        QRect reference;
-        QRect available;
-        QPoint corner;
-    };
-    for (const Row& row : {
-             Row{main, screen, screen, {391, 311}},                         // centred
-             Row{about, {1100, 900, 497, 401}, screen, {972, 837}},         // near the corner
-             Row{about, {-300, -200, 497, 401}, screen, {0, 0}},            // past the top left
-             Row{main, {0, 0, 400, 300}, {0, 0, 400, 300}, {0, 0}},         // a tiny screen
-             Row{about, {391, 0, 497, 100}, {0, 30, 1280, 994}, {485, 30}}, // under a top panel
-         }) {
-        EXPECT_EQ(centredCorner(row.outer, row.reference, row.available), row.corner);
+    for (const auto& [outer, reference, available, corner] :
+         {std::tuple{about, QRect(-300, -200, 497, 401), QRect(0, 0, 1280, 1024), QPoint(0, 0)},
+          std::tuple{main, QRect(0, 0, 400, 300), QRect(0, 0, 400, 300), QPoint(0, 0)},
+          std::tuple{about, QRect(391, 0, 497, 100), QRect(0, 30, 1280, 994), QPoint(485, 30)}}) {
+        EXPECT_EQ(centredCorner(outer, reference, available), corner);
     }
 }
 
