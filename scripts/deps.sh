@@ -9,7 +9,7 @@ TARNEL_PACKAGES=(
   xvfb xauth openbox x11-utils xdotool wmctrl dbus at-spi2-core python3-pyatspi
   weston xwayland qt6-wayland
   fonts-liberation fonts-noto-core fonts-noto-cjk
-  desktop-file-utils appstream gir1.2-appstream-1.0 dpkg-dev lintian mandoc
+  desktop-file-utils appstream gir1.2-appstream-1.0 dpkg-dev lintian mandoc groff-base
   valgrind gcovr clang-format clang-tidy
 )
 

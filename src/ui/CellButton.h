@@ -9,6 +9,7 @@
 #include "engine/Types.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace tarnel::ui {
@@ -45,6 +46,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void paintFocusMark(QPainter& painter, const QColor& mark) const;
+
+    static constexpr int kFocusInset = 4;
+    static constexpr int kFocusWidth = 2;
+
     Picture owner_ = Picture::Gray;
     QColor faceColour_;
 };

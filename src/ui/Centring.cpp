@@ -4,6 +4,7 @@
 #include "ui/WindowSystem.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -13,11 +14,6 @@
 namespace tarnel::ui {
 
 namespace {
-QRect availableArea(const QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    return screen != nullptr ? screen->availableGeometry() : QRect();
-}
 
 // Places a window once, when the program first shows it. Later showings
 // (a restore after minimising, a return from another desktop) are the
@@ -103,7 +99,7 @@ private:
             return;
         }
         const QSize outer = window_->size().grownBy(margins);
-        placedAt_ = centredCorner(outer, reference, availableArea(window_));
+        placedAt_ = centredCorner(outer, reference, availableAreaUnder(reference));
         const QPoint inner = placedAt_ + QPoint(margins.left(), margins.top());
         if (exposed()) {
             window_->windowHandle()->setPosition(inner);
@@ -151,6 +147,34 @@ QPoint centredCorner(const QSize& outer, const QRect& reference, const QRect& av
     return corner;
 }
 
+qsizetype screenHoldingMostOf(const QRect& reference, const QList<QRect>& screens)
+{
+    qsizetype best = 0;
+    qint64 bestArea = 0;
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        const QRect common = screens[i].intersected(reference);
+        const qint64 area = common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
+QRect availableAreaUnder(const QRect& reference)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) {
+        return {};
+    }
+    QList<QRect> areas;
+    for (const QScreen* screen : screens) {
+        areas << screen->geometry();
+    }
+    return screens[screenHoldingMostOf(reference, areas)]->availableGeometry();
+}
+
 QRect screenArea(const QWidget* window)
 {
     const QScreen* screen = window->screen();
@@ -170,7 +194,7 @@ QRect outerGeometry(const QWidget* window)
 void centreOn(QWidget* window, const QRect& reference)
 {
     if (reference.isValid()) {
-        window->move(centredCorner(window->size(), reference, availableArea(window)));
+        window->move(centredCorner(window->size(), reference, availableAreaUnder(reference)));
     }
 }
 

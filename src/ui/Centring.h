@@ -9,6 +9,7 @@
 // stays where the person left it.
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <functional>
 
@@ -26,6 +27,14 @@ void placeCentred(QWidget* window, std::function<QRect()> reference);
 // moved into `available` as far as it fits; a frame larger than `available`
 // keeps its top-left corner, and with it the title bar, inside.
 QPoint centredCorner(const QSize& outer, const QRect& reference, const QRect& available);
+
+// Of `screens`, the index of the one that holds most of `reference`; 0 when
+// it lies on none of them.
+qsizetype screenHoldingMostOf(const QRect& reference, const QList<QRect>& screens);
+
+// The available area of the screen that holds most of `reference`: where a
+// window centred on it is kept.
+QRect availableAreaUnder(const QRect& reference);
 
 // The screen of `window`, whole.
 QRect screenArea(const QWidget* window);

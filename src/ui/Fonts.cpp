@@ -1,12 +1,55 @@
 #include "Fonts.h"
 
+#include <QApplication>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QLabel>
 #include <QStringList>
+#include <QTextLayout>
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace tarnel::ui {
 
 namespace {
-QFont font(const QStringList& families, QFont::StyleHint hint, qreal points, bool bold)
+// The Han faces of each language that writes Han characters: sans serif,
+// then serif; the free Noto faces first, then the ones Windows ships.
+struct HanFaces
 {
+    const char* language;
+    std::array<const char*, 2> sans;
+    std::array<const char*, 2> serif;
+};
+constexpr std::array<HanFaces, 4> kHanFaces{{
+    {"ja", {"Noto Sans CJK JP", "Yu Gothic UI"}, {"Noto Serif CJK JP", "Yu Mincho"}},
+    {"ko", {"Noto Sans CJK KR", "Malgun Gothic"}, {"Noto Serif CJK KR", "Batang"}},
+    {"zh_CN", {"Noto Sans CJK SC", "Microsoft YaHei"}, {"Noto Serif CJK SC", "SimSun"}},
+    {"zh_TW", {"Noto Sans CJK TC", "Microsoft JhengHei"}, {"Noto Serif CJK TC", "PMingLiU"}},
+}};
+
+struct HanChoice
+{
+    QStringList sans;
+    QStringList serif;
+    QFont applicationDefault; // as it was before any language touched it
+    bool saved = false;
+};
+
+HanChoice& hanChoice()
+{
+    static HanChoice choice;
+    return choice;
+}
+
+QStringList familyNames(const std::array<const char*, 2>& names)
+{
+    return {QLatin1String(names[0]), QLatin1String(names[1])};
+}
+
+QFont font(QStringList families, QFont::StyleHint hint, qreal points, bool bold)
+{
+    families += hint == QFont::Serif ? hanChoice().serif : hanChoice().sans;
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(hint);
@@ -21,6 +64,10 @@ const QStringList& sansSerifFamilies()
                                       QStringLiteral("Liberation Sans")};
     return families;
 }
+
+// The smallest step by which a font is made smaller to fit.
+constexpr qreal kPointStep = 0.25;
+constexpr qreal kSmallestPoints = 6;
 } // namespace
 
 QFont sansSerif(qreal points)
@@ -37,6 +84,67 @@ QFont serifBold(qreal points)
 {
     return font(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
                 QFont::Serif, points, true);
+}
+
+void setHanLanguage(const QString& language)
+{
+    HanChoice& choice = hanChoice();
+    if (!choice.saved) {
+        choice.applicationDefault = QApplication::font();
+        choice.saved = true;
+    }
+    const auto* faces = std::find_if(kHanFaces.begin(), kHanFaces.end(), [&](const HanFaces& f) {
+        return language == QLatin1String(f.language);
+    });
+    if (faces == kHanFaces.end()) {
+        choice.sans.clear();
+        choice.serif.clear();
+        QApplication::setFont(choice.applicationDefault);
+        return;
+    }
+    choice.sans = familyNames(faces->sans);
+    choice.serif = familyNames(faces->serif);
+    // The default font by the face it really is (a generic name such as
+    // "Sans Serif" would hand every character to the Han face).
+    QFont withHan = choice.applicationDefault;
+    withHan.setFamilies(QStringList{QFontInfo(choice.applicationDefault).family()} + choice.sans);
+    QApplication::setFont(withHan);
+}
+
+int lineHeight(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) {
+        return 0;
+    }
+    // Each font reaches whole pixels above and below the baseline, as its
+    // metrics round.
+    qreal ascent = std::round(line.ascent());
+    qreal descent = std::round(line.descent());
+    for (const QGlyphRun& run : line.glyphRuns()) {
+        ascent = std::max(ascent, std::round(run.rawFont().ascent()));
+        descent = std::max(descent, std::round(run.rawFont().descent()));
+    }
+    return static_cast<int>(ascent + descent);
+}
+
+void fitOneLine(QLabel* label, int maxHeight)
+{
+    QFont font = label->font();
+    int needed = lineHeight(label->text(), font);
+    while (needed > maxHeight && font.pointSizeF() - kPointStep >= kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - kPointStep);
+        needed = lineHeight(label->text(), font);
+    }
+    if (font != label->font()) {
+        label->setFont(font);
+    }
+    if (needed > label->height()) {
+        label->resize(label->width(), std::min(needed, maxHeight));
+    }
 }
 
 } // namespace tarnel::ui

@@ -1,9 +1,16 @@
 // The fonts of the windows. The classic faces are asked for first; where a
 // platform lacks them, the metric-compatible Liberation faces stand in
 // (narrower than most default sans serifs, so captions keep fitting).
+//
+// Han characters are drawn in the shapes of the language the game speaks
+// (Japanese 説, Traditional Chinese 說), whatever the locale says: every
+// font of the windows, the application's default font included, names the
+// language's Han faces after its own.
 #pragma once
 
 #include <QFont>
+
+class QLabel;
 
 namespace tarnel::ui {
 
@@ -12,5 +19,21 @@ QFont sansSerif(qreal points);
 QFont sansSerifBold(qreal points);
 // "Times New Roman" at `points`, bold.
 QFont serifBold(qreal points);
+
+// Makes the fonts above, and the application's default font, draw Han
+// characters as `language` ("ja", "ko", "zh_CN", "zh_TW"; any other, or ""
+// for English, leaves the choice to the font configuration) writes them.
+void setHanLanguage(const QString& language);
+
+// The height one line of `text` takes in `font` and the fonts Qt falls back
+// to for its characters: from the top of the tallest to the bottom of the
+// deepest, in whole pixels.
+int lineHeight(const QString& text, const QFont& font);
+
+// Lets the one line of `label` (aligned to its top) show whole: the label
+// grows downwards as far as `maxHeight`, the room above the next control,
+// and where even that is too little its font gets smaller until the line
+// fits. A label whose line fits keeps its height and font.
+void fitOneLine(QLabel* label, int maxHeight);
 
 } // namespace tarnel::ui

@@ -18,6 +18,10 @@ namespace tarnel::ui {
 
 #if TARNEL_HAVE_XCB
 namespace {
+// The longest a window's opening waits for the window manager's answer:
+// shorter than a person notices.
+constexpr int kAnswerWaitMs = 50;
+
 template <typename Reply> using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
 xcb_atom_t atom(xcb_connection_t* connection, const char* name)
@@ -75,6 +79,9 @@ std::optional<QMargins> expectedFrameExtents(QWindow* window)
     if (std::find(supported.begin(), supported.end(), request) == supported.end()) {
         return std::nullopt;
     }
+    // A window manager that once left the request unanswered is not waited
+    // for again: its windows are centred once their frames are there.
+    static bool answers = true;
     const auto id = static_cast<xcb_window_t>(window->winId());
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
@@ -92,11 +99,16 @@ std::optional<QMargins> expectedFrameExtents(QWindow* window)
     do {
         const std::vector<uint32_t> values = property(connection, id, extents, XCB_ATOM_CARDINAL);
         if (values.size() == 4) {
+            answers = true;
             return QMargins(static_cast<int>(values[0]), static_cast<int>(values[2]),
                             static_cast<int>(values[1]), static_cast<int>(values[3]));
         }
+        if (!answers) {
+            break;
+        }
         QThread::msleep(2);
-    } while (waited.elapsed() < 200);
+    } while (waited.elapsed() < kAnswerWaitMs);
+    answers = false;
 #else
     (void)window;
 #endif

@@ -13,8 +13,9 @@ namespace tarnel::ui {
 // included), right, bottom. On X11 the window manager is asked with
 // _NET_REQUEST_FRAME_EXTENTS and answers on the unmapped window; with no
 // window manager the extents are zero; elsewhere, or when the window
-// manager does not answer, they are unknown. Blocks for at most a fifth of a
-// second, at the opening of a window.
+// manager does not answer, they are unknown. Blocks for at most 50 ms, at
+// the opening of a window, and not at all once the window manager has left
+// a request unanswered.
 std::optional<QMargins> expectedFrameExtents(QWindow* window);
 
 // The extents of the frame `window` has now, read from the window tree (the

@@ -1,7 +1,10 @@
 #include "Translations.h"
 
+#include "ui/AccessKeys.h"
+#include "ui/Fonts.h"
+
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -20,6 +23,28 @@ Installed& installed()
 {
     static Installed translators;
     return translators;
+}
+
+// What the language decides besides the texts: the direction, the digits
+// of numbers ("%Ln", "%L1"; without group separators, as scores are
+// written), the shapes of Han characters and the access keys' underlines.
+void applyLanguage(const QString& language)
+{
+    if (language.isEmpty()) {
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(QLocale::system());
+    } else {
+        QLocale locale(language);
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        QLocale::setDefault(locale);
+        // From the language itself, whether or not Qt's own translation is
+        // there to tell it.
+        QGuiApplication::setLayoutDirection(locale.textDirection());
+    }
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        setHanLanguage(language);
+        showAccessKeysOnlyWithAlt(writesJoinedLetters(language));
+    }
 }
 
 const QString kResourceFolder = QStringLiteral(":/i18n");
@@ -123,7 +148,7 @@ void removeTranslations()
             translator->reset();
         }
     }
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    applyLanguage({});
 }
 
 QString installTranslations(const QString& language)
@@ -145,9 +170,7 @@ QString installTranslations(const QString& language)
         current.qt = std::move(qt);
         QCoreApplication::installTranslator(current.qt.get());
     }
-    // The direction comes from the language itself, whether or not Qt's own
-    // translation is there to tell it.
-    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    applyLanguage(language);
     return language;
 }
 

@@ -1,4 +1,5 @@
-// Which window system the game opens on.
+// Which window system the game opens on, and a clear word when it can open
+// none.
 #pragma once
 
 namespace tarnel::ui {
@@ -6,9 +7,18 @@ namespace tarnel::ui {
 // Chooses the window system before the application starts, unless
 // QT_QPA_PLATFORM already names one. In a Wayland session that also offers
 // X11 (XWayland: DISPLAY is set), the game runs through X11, where a window
-// can be placed, so that it opens centred. With Wayland alone it runs as a
-// native Wayland client, and the compositor places its windows.
+// can be placed, so that it opens centred; should that display not answer,
+// through Wayland. With Wayland alone it runs as a native Wayland client,
+// and the compositor places its windows.
 void chooseWindowSystem();
+
+// From here until displayOpened(), Qt's messages about the window system
+// are held back. Should no display open, the program says in one line on
+// standard error which one it could not open, and ends with status 1.
+void watchDisplayOpening();
+
+// The display is open: the messages held back are passed on.
+void displayOpened();
 
 // True on a window system that places windows itself (Wayland): the game
 // then leaves their placing to it.

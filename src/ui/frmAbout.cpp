@@ -64,8 +64,11 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     lblVersion_ = makeLabel(this, "lblVersion", twipsRect(1050, 630, 3360, 225));
     lblVersion_->setFont(sansSerifBold(9.75));
 
+    // Without a font of its own in the design: the window's default, 8.25 pt
+    // sans serif, whose line fits the label.
     lblDescription_ = makeLabel(this, "lblDescription", twipsRect(1050, 945, 3255, 225));
-    //: One line of about 215 pixels in bold: the program is free of charge.
+    lblDescription_->setFont(sansSerif(8.25));
+    //: One line of about 215 pixels: the program is free of charge.
     lblDescription_->setText(tr("Freeware ... have fun"));
     setTextColour(lblDescription_, Qt::black);
 
@@ -94,6 +97,11 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
                              .arg(version.minorVersion())
                              .arg(version.microVersion()));
     lblTitle_->setText(QCoreApplication::applicationName());
+
+    // Every letter whole, descenders and taller scripts included: the version
+    // may take the room down to the description, which has none to spare.
+    fitOneLine(lblVersion_, twips(945 - 630));
+    fitOneLine(lblDescription_, twips(225));
 
     cmdOK_->setFocus(Qt::OtherFocusReason);
 }

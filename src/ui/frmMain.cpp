@@ -2,6 +2,7 @@
 
 #include "ui/CellButton.h"
 #include "ui/Centring.h"
+#include "ui/Contrast.h"
 #include "ui/Fonts.h"
 #include "ui/GameTexts.h"
 #include "ui/IndicatorButton.h"
@@ -14,6 +15,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
@@ -36,6 +38,28 @@ void setAnnouncedName(QWidget* widget, const QString& name)
     }
 }
 
+// The window's client area: where the board has a hole, the workspace shows
+// through. Where the workspace colour stands less than 3:1 from the cells'
+// face (a dark palette's does), the hole is hatched as well, in a colour
+// that stands out from the face, so that it never passes for a free cell.
+class Workspace : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        const QColor face = palette().color(QPalette::Button);
+        if (contrastRatio(palette().color(kWorkspaceRole), face) >= kMarkContrast) {
+            return; // the filled background is enough
+        }
+        QPainter painter(this);
+        const QColor lines = markColour(palette().color(QPalette::Shadow), face,
+                                        palette().color(QPalette::ButtonText));
+        painter.fillRect(rect(), QBrush(lines, Qt::BDiagPattern));
+    }
+};
 } // namespace
 
 frmMain::frmMain(const FieldTables& tables, QWidget* parent)
@@ -57,7 +81,7 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
     connect(timer_, &QTimer::timeout, this, &frmMain::onTimerTick);
     timer_->start();
 
-    auto* client = new QWidget(this);
+    auto* client = new Workspace(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
     client->setBackgroundRole(kWorkspaceRole);

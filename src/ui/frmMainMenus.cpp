@@ -137,6 +137,9 @@ QMenu* frmMain::menu(MenuItem item) const
 void frmMain::onMenuChosen(MenuItem item)
 {
     if (underModalWindow()) {
+        // Taken by an assistive technology past the modal window: the item
+        // has moved its own check mark, which goes back to what is in force.
+        syncMenus();
         return;
     }
     switch (item) {

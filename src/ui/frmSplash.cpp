@@ -1,5 +1,6 @@
 #include "frmSplash.h"
 
+#include "ui/Centring.h"
 #include "ui/Direction.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramIcon.h"
@@ -44,6 +45,8 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     lblWelcome_->setGeometry(twipsRect(120, 1320, 5970, 390));
     lblWelcome_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblWelcome_->setFont(serifBold(18));
+    // A taller script's line may take the free room down to the name.
+    fitOneLine(lblWelcome_, twips(1920 - 1320));
 
     // The design text "Product" gives way to the application title at load.
     lblProductName_ = new QLabel(QStringLiteral("Product"), fraMainFrame_);
@@ -64,8 +67,26 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     timer_->start();
 
     if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move(area.center() - rect().center());
+        fitInto(screen->availableGeometry().size());
+        move(centredCorner(size(), screen->geometry(), screen->availableGeometry()));
+    }
+}
+
+void frmSplash::fitInto(const QSize& area)
+{
+    // On a screen smaller than the window, the window takes the screen's
+    // size: the frame shrinks with it and the rest keeps its place about the
+    // middle, where the centred texts stand.
+    const QSize shrink = (size() - area).expandedTo(QSize(0, 0));
+    if (shrink.isNull()) {
+        return;
+    }
+    setFixedSize(size() - shrink);
+    fraMainFrame_->resize(fraMainFrame_->size() - shrink);
+    fraMainFrame_->setFrameRect(fraMainFrame_->rect().adjusted(0, 1, 0, 0));
+    const QPoint shift(-shrink.width() / 2, -shrink.height() / 2);
+    for (QWidget* child : fraMainFrame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->move(child->pos() + shift);
     }
 }
 

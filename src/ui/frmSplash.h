@@ -27,6 +27,9 @@ public:
     QLabel* lblProductName() const { return lblProductName_; }
     QTimer* Timer() const { return timer_; }
 
+    // Fits the window into a screen area of `area`'s size.
+    void fitInto(const QSize& area);
+
 signals:
     void done();
 

@@ -13,8 +13,10 @@
 int main(int argc, char* argv[])
 {
     tarnel::ui::chooseWindowSystem();
+    tarnel::ui::watchDisplayOpening();
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
+    tarnel::ui::displayOpened();
     tarnel::ui::setApplicationProperties();
     tarnel::ui::installTranslations();
     tarnel::ui::Algemeen startUp;

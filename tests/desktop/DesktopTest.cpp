@@ -3,6 +3,7 @@
 // (XTEST, sent by xdotool) must reach the window that ought to have them.
 #include "support/UiFixture.h"
 #include "ui/Centring.h"
+#include "ui/Contrast.h"
 #include "ui/frmAbout.h"
 #include "ui/frmHelp.h"
 
@@ -174,6 +175,21 @@ TEST_F(DesktopTest, AWindowOpensCentredAndStaysWhereThePersonPutsIt)
 TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
 {
     EXPECT_EQ(QApplication::focusWidget(), window->Knop(0));
+    // From the first arrow key on, the focused cell shows a ring that stands
+    // out from its face, on every palette.
+    const QPalette original = QApplication::palette();
+    for (const PaletteCase& palette : kPalettes) {
+        applyPalette(palette);
+        window->Knop(0)->setFocus();
+        pressKeys({QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down")});
+        EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(17); }));
+        QTest::qWait(50); // let the cell repaint
+        const QImage cell = window->Knop(17)->grab().toImage();
+        EXPECT_GE(contrastRatio(cell.pixelColor(5, 16), cell.pixelColor(16, 16)), kMarkContrast)
+            << palette.name;
+    }
+    QApplication::setPalette(original);
+    window->Knop(0)->setFocus();
     pressKeys({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab")});
     EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(3); }));
     pressKeys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"),

@@ -114,7 +114,16 @@ def modal_windows(app, window):
     # help menu's two items come last: its contents, then about.
     first_cell = min(buttons, key=lambda b: (extents[b].y, extents[b].x))
     score = max(buttons, key=lambda b: extents[b].width)
-    help_item, about_item = by_role(window, pyatspi.ROLE_MENU_ITEM)[-2:]
+    items = by_role(window, pyatspi.ROLE_MENU_ITEM)
+    help_item, about_item = items[-2:]
+    # The check items: those in a menu where one item is checked.
+    checkable = [i for i in items if any(s.getState().contains(pyatspi.STATE_CHECKED)
+                                         for s in i.parent)]
+
+    def marks():
+        return [i.getState().contains(pyatspi.STATE_CHECKED) for i in checkable]
+    unchecked = [i for i in checkable if not i.getState().contains(pyatspi.STATE_CHECKED)
+                 and i.getState().contains(pyatspi.STATE_ENABLED)][-3:]
 
     def others():
         return [w for w in app if w is not None and w != window and showing(w)]
@@ -126,12 +135,14 @@ def modal_windows(app, window):
         for opened in others()[:1]:
             unnamed(opened, what)
             if opened.name != "Tarnel":  # about, help: the main window takes no press
-                before = (first_cell.name, score.name)
+                before = (first_cell.name, score.name, marks())
                 press(first_cell)
                 press(score)
+                for item in unchecked:  # a level, a field, a mode
+                    press(item)
                 wait(1)
-                check((first_cell.name, score.name) == before and len(others()) == 1,
-                      f"a cell or score button took effect under the {what}")
+                check((first_cell.name, score.name, marks()) == before and len(others()) == 1,
+                      f"a cell, score button or menu item took effect under the {what}")
             for button in by_role(opened, pyatspi.ROLE_PUSH_BUTTON):
                 if button.getState().contains(pyatspi.STATE_FOCUSABLE):
                     press(button)  # OK closes it

@@ -47,9 +47,13 @@ kill $(jobs -p); wait 2>/dev/null || true
 
 session
 game wayland
+# An X display that does not answer: the compositor is used instead.
+game deaddisplay DISPLAY=:77
 sleep 4
-kill -0 $! 2>/dev/null || fail "with Wayland alone the game ended"
-grep -q xdg_toplevel "$work/wayland.err" || fail "with Wayland alone it opened no window"
+for run in wayland deaddisplay; do
+  grep -q xdg_toplevel "$work/$run.err" || fail "$run: no Wayland window"
+done
+kill -0 %2 %3 2>/dev/null || fail "a game on Wayland ended"
 grep -v '^\[' "$work/wayland.err" | grep . && fail "with Wayland alone it warned"
-((status)) || echo "Wayland alone: a native Wayland window, no warning"
+((status)) || echo "Wayland alone, and beside an X display that does not answer: native Wayland windows"
 exit "$status"

@@ -42,6 +42,11 @@ if ! lint=$(zcat "$root/usr/share/man/man6/tarnel.6.gz" | mandoc -T lint 2>&1); 
   echo "the manual page: $lint"
   fail=1
 fi
+# As man shows it: the game's own header and footer, no other system's.
+if zcat "$root/usr/share/man/man6/tarnel.6.gz" | groff -mandoc -T ascii 2>/dev/null | grep -q BSD; then
+  echo "the manual page names BSD"
+  fail=1
+fi
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml"

@@ -1,5 +1,5 @@
-// Where a text is shown: that it fits its box, and that a font has every
-// character of it.
+// Where a text is shown: that it is laid out whole inside its box, and that
+// a font has every character of it.
 #pragma once
 
 #include <QFont>
@@ -10,12 +10,20 @@ class QWidget;
 
 namespace tarnel::ui::testing {
 
-// `text` (the widget's own by default) fits the label or button `widget`:
-// on its one line, or in the lines a word-wrapping label's height holds.
+// `text` (the widget's own by default), laid out as the label or button
+// `widget` lays it out, lies whole inside its contents: every line, in
+// every font it is drawn with (fallback fonts included), from the top of
+// its tallest glyph to the bottom of its deepest, and across. A wrapped
+// text breaks where a reader expects: no line ends in a number (torn from
+// its unit) or a hyphen, and no line holds a lone character.
 ::testing::AssertionResult fits(const QWidget* widget, const QString& text = {});
 
 // Laid out in `font` and the fonts Qt falls back to, no character of
 // `text` is left as a missing-glyph box.
 ::testing::AssertionResult fontHasEveryCharacter(const QString& text, const QFont& font);
+
+// The face that draws the first character of `text` in `font`, fallback
+// fonts included.
+QString faceDrawing(const QString& text, const QFont& font);
 
 } // namespace tarnel::ui::testing

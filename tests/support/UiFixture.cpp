@@ -46,6 +46,19 @@ void BoxAnswerer::poll()
     handling_ = nullptr;
 }
 
+void applyPalette(const PaletteCase& palette)
+{
+    if (!palette.face.isValid()) {
+        return;
+    }
+    QPalette desktop(palette.face, palette.face);
+    desktop.setColor(QPalette::WindowText, palette.text);
+    desktop.setColor(QPalette::ButtonText, palette.text);
+    desktop.setColor(QPalette::Highlight, palette.highlight);
+    desktop.setColor(QPalette::Dark, palette.dark);
+    QApplication::setPalette(desktop);
+}
+
 ::testing::AssertionResult windowShowsTheGame(const frmMain& window)
 {
     const Game& game = window.game();

@@ -55,6 +55,21 @@ private:
 // menu rules, and the timer with the interval in force.
 ::testing::AssertionResult windowShowsTheGame(const frmMain& window);
 
+// A desktop's palette: the default, a dark one and a high-contrast one.
+struct PaletteCase
+{
+    const char* name;
+    QColor face, text, highlight, dark; // button and window alike; none: the default
+};
+inline const PaletteCase kPalettes[] = {
+    {"Default", {}, {}, {}, {}},
+    {"Dark", QColor(0x35, 0x35, 0x35), Qt::white, QColor(0x2A, 0x82, 0xDA),
+     QColor(0x23, 0x23, 0x23)},
+    {"HighContrast", Qt::black, Qt::white, QColor(0x1A, 0xEB, 0xFF), QColor(0x40, 0x40, 0x40)},
+};
+// Gives the application `palette` (the default one stays as it is).
+void applyPalette(const PaletteCase& palette);
+
 // A loaded, shown main window with built tables.
 class WindowFixture : public ::testing::Test
 {

@@ -68,6 +68,14 @@ TEST(Centring, KeepsTheFrameOnTheScreen)
           std::tuple{about, QRect(391, 0, 497, 100), QRect(0, 30, 1280, 994), QPoint(485, 30)}}) {
         EXPECT_EQ(centredCorner(outer, reference, available), corner);
     }
+    // Two monitors side by side: a dialog goes to the one that holds most
+    // of its main window.
+    const QList<QRect> monitors{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1280, 1024)};
+    for (const auto& [reference, monitor] :
+         {std::pair{QRect(1100, 300, 497, 401), 1}, std::pair{QRect(900, 300, 497, 401), 0},
+          std::pair{QRect(3000, 0, 100, 100), 0}}) {
+        EXPECT_EQ(screenHoldingMostOf(reference, monitors), monitor);
+    }
 }
 
 TEST_F(MainWindowTest, TabOrderRunsOverTheBoardThenTheStatusRow)

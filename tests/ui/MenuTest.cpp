@@ -3,6 +3,7 @@
 #include "support/UiFixture.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -114,6 +115,16 @@ TEST_F(MenuTest, ItemsUnderADisabledMenuCannotBeTriggered)
     choose(mnuComp);
     choose(mnuHelpAbout); // Help is disabled in Computer vs Computer
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // Under a modal window no item changes, in effect or in its mark.
+    QDialog modal(window.get());
+    modal.setModal(true);
+    modal.show();
+    for (const MenuItem item : {mnuCompYellowGenius, mnuImpossible, mnuHuman}) {
+        choose(item);
+        EXPECT_FALSE(checked(item)) << window->action(item)->objectName().toStdString();
+    }
+    EXPECT_TRUE(windowShowsTheGame(*window));
 }
 
 TEST_F(MenuTest, ComputerVsComputerResetsRedToSmart)

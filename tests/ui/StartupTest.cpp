@@ -67,6 +67,13 @@ TEST(Startup, TheSplashShowsItsControlsInPlace)
     const QImage image = splash.grab().toImage();
     EXPECT_NE(image.pixelColor(200, 0), splash.palette().color(QPalette::Window));
     EXPECT_EQ(image.pixelColor(200, 0), image.pixelColor(3, 100)) << "top as dark as the left";
+
+    // On a screen of 400 x 300 it stays whole on the screen, its texts in the middle.
+    splash.fitInto(QSize(400, 300));
+    EXPECT_EQ(splash.size(), QSize(400, 238));
+    const QRect welcome(splash.lblWelcome()->mapTo(&splash, QPoint()), splash.lblWelcome()->size());
+    EXPECT_LE(std::abs(welcome.center().x() - splash.rect().center().x()), 1);
+    EXPECT_LE(splash.fraMainFrame()->geometry().right(), splash.rect().right());
 }
 
 class CloseTest : public WindowFixture

@@ -10,9 +10,12 @@
 #include "ui/frmHelp.h"
 #include "ui/frmSplash.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QTest>
 #include <array>
 #include <set>
 
@@ -20,13 +23,27 @@ namespace tarnel::ui::testing {
 namespace {
 
 // The locales tried, as LANG gives them: one for every translation, and two
-// that stay English.
+// that stay English; with the face that draws Han characters in the
+// language's shapes (whatever the process's own locale), where it has them.
+struct LocaleRow
+{
+    const char* locale;
+    const char* hanFace;
+};
 // clang-format off
-constexpr const char* kLocales[] = {
-    "ar_EG", "bg_BG", "ca_ES", "cs_CZ", "da_DK", "de_DE", "es_ES", "fa_IR", "fi_FI", "fr_FR",
-    "gd_GB", "he_IL", "hr_HR", "hu_HU", "it_IT", "ja_JP", "ko_KR", "lv_LV", "nl_NL", "nn_NO",
-    "pl_PL", "pt_BR", "ru_RU", "sk_SK", "tr_TR", "uk_UA", "zh_CN", "zh_TW", "C", "en_US"};
+constexpr LocaleRow kLocales[] = {
+    {"ar_EG", ""}, {"bg_BG", ""}, {"ca_ES", ""}, {"cs_CZ", ""}, {"da_DK", ""}, {"de_DE", ""},
+    {"es_ES", ""}, {"fa_IR", ""}, {"fi_FI", ""}, {"fr_FR", ""}, {"gd_GB", ""}, {"he_IL", ""},
+    {"hr_HR", ""}, {"hu_HU", ""}, {"it_IT", ""}, {"ja_JP", "Noto Sans CJK JP"},
+    {"ko_KR", "Noto Sans CJK KR"}, {"lv_LV", ""}, {"nl_NL", ""}, {"nn_NO", ""}, {"pl_PL", ""},
+    {"pt_BR", ""}, {"ru_RU", ""}, {"sk_SK", ""}, {"tr_TR", ""}, {"uk_UA", ""},
+    {"zh_CN", "Noto Sans CJK SC"}, {"zh_TW", "Noto Sans CJK TC"}, {"C", ""}, {"en_US", ""}};
 // clang-format on
+
+void PrintTo(const LocaleRow& row, std::ostream* out)
+{
+    *out << row.locale;
+}
 
 // The translation a locale should get: its language, or the whole name
 // where the region decides; none for English.
@@ -40,12 +57,12 @@ QString expectedLanguage(const QString& locale)
                : locale.left(2);
 }
 
-class TranslationTest : public ::testing::TestWithParam<const char*>
+class TranslationTest : public ::testing::TestWithParam<LocaleRow>
 {
 protected:
     TranslationTest()
     {
-        const LocaleEnvironment environment{{}, {}, {}, QString::fromLatin1(GetParam())};
+        const LocaleEnvironment environment{{}, {}, {}, QString::fromLatin1(GetParam().locale)};
         language = installTranslations(chooseLanguage(environment, translatedLanguages()));
         tables.buildAll();
         window = std::make_unique<frmMain>(tables);
@@ -93,7 +110,7 @@ QChar accessKey(const QString& caption)
 
 TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
 {
-    ASSERT_EQ(language, expectedLanguage(QString::fromLatin1(GetParam())));
+    ASSERT_EQ(language, expectedLanguage(QString::fromLatin1(GetParam().locale)));
     const bool english = language.isEmpty();
     const bool rightToLeft =
         QStringList{QStringLiteral("ar"), QStringLiteral("fa"), QStringLiteral("he")}.contains(
@@ -107,12 +124,34 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
     }
     EXPECT_TRUE(menusAreSound(window->menuBar()->actions(), window->menuBar()->font()));
 
+    // In a script that joins its letters, the access keys are underlined
+    // only while Alt is held.
+    const bool joined = QStringList{QStringLiteral("ar"), QStringLiteral("fa")}.contains(language);
+    const auto underlined = [this] {
+        return QApplication::style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr,
+                                                window->menuBar()) != 0;
+    };
+    EXPECT_EQ(underlined(), !joined);
+    QTest::keyPress(window.get(), Qt::Key_Alt);
+    EXPECT_TRUE(underlined());
+    QTest::keyRelease(window.get(), Qt::Key_Alt);
+    EXPECT_EQ(underlined(), !joined);
+
     // The menus, boxes and dialogs read in the language's direction; the
     // board keeps cell 0 at the top left.
     QMessageBox box(QMessageBox::Information, QStringLiteral("Tarnel"), QStringLiteral("-"));
     frmHelp help(window.get());
     frmAbout about(window.get());
     frmSplash splash;
+    // Han characters in the language's shapes. (Qt keeps the faces it has
+    // found for the life of a process: the row holds in a process of its
+    // own, as CTest runs every row.)
+    if (const QString face = QString::fromLatin1(GetParam().hanFace); !face.isEmpty()) {
+        for (const QWidget* widget : std::initializer_list<const QWidget*>{
+                 window->menuBar(), window->btnRedPoints(), help.Label1()}) {
+            EXPECT_EQ(faceDrawing(QStringLiteral("\u8AAA"), widget->font()), face); // 說
+        }
+    }
     EXPECT_EQ(window->menuBar()->isRightToLeft(), rightToLeft);
     EXPECT_EQ(box.isRightToLeft(), rightToLeft);
     EXPECT_EQ(about.picIcon()->x() > about.width() / 2, rightToLeft);
@@ -121,15 +160,16 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
               window->centralWidget()->mapTo(window.get(), QPoint()));
     EXPECT_LT(window->btnRedPoints()->x(), window->btnYellowPoints()->x());
 
-    // The longest texts fit their fixed boxes.
+    // The longest texts are laid out whole in their fixed boxes.
     for (const Colour colour : {Colour::Red, Colour::Yellow}) {
         QPushButton* button =
             colour == Colour::Red ? window->btnRedPoints() : window->btnYellowPoints();
         EXPECT_TRUE(fits(button, GameTexts::scoreCaption(colour, 1875)));
     }
     for (const QWidget* widget : std::initializer_list<const QWidget*>{
-             help.Label1(), help.Label2(), help.Label3(), help.OKButton(), about.lblVersion(),
-             about.lblDescription(), about.Label1(), about.cmdOK(), splash.lblWelcome()}) {
+             help.Label1(), help.Label2(), help.Label3(), help.OKButton(), about.lblTitle(),
+             about.lblVersion(), about.lblDescription(), about.Label1(), about.cmdOK(),
+             splash.lblWelcome(), splash.lblProductName()}) {
         EXPECT_TRUE(fits(widget));
     }
 
@@ -153,13 +193,13 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, TranslationTest, ::testing::ValuesIn(kLocales),
-                         [](const auto& info) { return std::string(info.param); });
+                         [](const auto& info) { return std::string(info.param.locale); });
 
 TEST(Translations, EveryLanguageHasItsRow)
 {
     QStringList rows;
-    for (const char* locale : kLocales) {
-        rows << expectedLanguage(QString::fromLatin1(locale));
+    for (const LocaleRow& row : kLocales) {
+        rows << expectedLanguage(QString::fromLatin1(row.locale));
     }
     rows.removeAll(QString());
     EXPECT_EQ(rows, translatedLanguages());

@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>برنامج مجاني... استمتع!</translation>
     </message>
     <message>
@@ -352,7 +352,7 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
@@ -398,7 +398,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>عندما يختار لاعب زرًا، يكسب 4 نقاط إضافية عن كل زر اختاره من قبل ويلامسه من جانب</translation>
+        <translation>عندما يختار لاعب زرًا، يكسب 4&#xa0;نقاط إضافية عن كل زر اختاره من قبل ويلامسه من جانب</translation>
     </message>
     <message>
         <source>Tarnel help</source>
@@ -408,7 +408,7 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
 </context>
 <context>

@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Безплатно... забавлявайте се!</translation>
     </message>
     <message>
@@ -326,35 +326,35 @@
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Рисунка: горен бутон, докосва с ъгъл</translation>
+        <translation>Рисунка: горен бутон, докосва долния с ъгъл</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Рисунка: долен бутон, докосва с ъгъл</translation>
+        <translation>Рисунка: долен бутон, докосва горния с ъгъл</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Рисунка: горен бутон, докосва със страна</translation>
+        <translation>Рисунка: горен бутон, докосва долния със страна</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Рисунка: долен бутон, докосва със страна</translation>
+        <translation>Рисунка: долен бутон, докосва горния със страна</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Всеки бутон носи на играча 1 точка</translation>
+        <translation>Всеки бутон носи на играча 1&#xa0;точка</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва само с ъгъл, му носи още 2 точки</translation>
+        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва само с ъгъл, му носи още 2&#xa0;точки</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва със страна, му носи още 4 точки</translation>
+        <translation>Когато играч избере бутон, всеки негов вече избран бутон, който го докосва със страна, му носи още 4&#xa0;точки</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Gratuït... que us divertiu!</translation>
     </message>
     <message>
@@ -344,17 +344,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Cada casella dona 1 punt al jugador</translation>
+        <translation>Cada casella dona 1&#xa0;punt al jugador</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quan un jugador tria una casella, cada casella que ja ha triat i que la toca per una cantonada li dona 2 punts més</translation>
+        <translation>Quan un jugador tria una casella, cada casella que ja ha triat i que la toca per una cantonada li dona 2&#xa0;punts més</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quan un jugador tria una casella, cada casella que ja ha triat i que la toca per un costat li dona 4 punts més</translation>
+        <translation>Quan un jugador tria una casella, cada casella que ja ha triat i que la toca per un costat li dona 4&#xa0;punts més</translation>
     </message>
     <message>
         <source>Tarnel help</source>

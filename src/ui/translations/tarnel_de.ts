@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Freeware ... viel Spaß</translation>
     </message>
     <message>

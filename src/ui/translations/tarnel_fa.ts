@@ -6,25 +6,25 @@
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>قرمز 1 امتیاز دارد</translation>
+        <translation>قرمز ۱ امتیاز دارد</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>قرمز %n امتیاز دارد</numerusform>
+            <numerusform>قرمز %Ln امتیاز دارد</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>زرد 1 امتیاز دارد</translation>
+        <translation>زرد ۱ امتیاز دارد</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>زرد %n امتیاز دارد</numerusform>
+            <numerusform>زرد %Ln امتیاز دارد</numerusform>
         </translation>
     </message>
     <message>
@@ -36,21 +36,21 @@
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>قرمز با %n امتیاز در برابر %1 برنده شد.</numerusform>
+            <numerusform>قرمز با %Ln امتیاز در برابر %L1 برنده شد.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>زرد با %n امتیاز در برابر %1 برنده شد.</numerusform>
+            <numerusform>زرد با %Ln امتیاز در برابر %L1 برنده شد.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>نه برنده‌ای... نه بازنده‌ای. هر دو %n امتیاز دارند.</numerusform>
+            <numerusform>نه برنده‌ای... نه بازنده‌ای. هر دو %Ln امتیاز دارند.</numerusform>
         </translation>
     </message>
     <message>
@@ -65,14 +65,14 @@
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>قرمز %n امتیاز از زرد جلوتر است.</numerusform>
+            <numerusform>قرمز %Ln امتیاز از زرد جلوتر است.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>زرد %n امتیاز از قرمز جلوتر است.</numerusform>
+            <numerusform>زرد %Ln امتیاز از قرمز جلوتر است.</numerusform>
         </translation>
     </message>
     <message>
@@ -87,14 +87,14 @@
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>قرمز %n امتیاز دارد. عجب، زرد هم همین‌طور!</numerusform>
+            <numerusform>قرمز %Ln امتیاز دارد. عجب، زرد هم همین‌طور!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>زرد %n امتیاز دارد. عجب، قرمز هم همین‌طور!</numerusform>
+            <numerusform>زرد %Ln امتیاز دارد. عجب، قرمز هم همین‌طور!</numerusform>
         </translation>
     </message>
     <message>
@@ -109,35 +109,35 @@
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>قرمز %n امتیاز از زرد عقب است.</numerusform>
+            <numerusform>قرمز %Ln امتیاز از زرد عقب است.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>زرد %n امتیاز از قرمز عقب است.</numerusform>
+            <numerusform>زرد %Ln امتیاز از قرمز عقب است.</numerusform>
         </translation>
     </message>
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>سطر %1، ستون %2، قرمز</translation>
+        <translation>سطر %L1، ستون %L2، قرمز</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>سطر %1، ستون %2، زرد</translation>
+        <translation>سطر %L1، ستون %L2، زرد</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>سطر %1، ستون %2، آزاد</translation>
+        <translation>سطر %L1، ستون %L2، آزاد</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>سطر %1، ستون %2، خارج از بازی</translation>
+        <translation>سطر %L1، ستون %L2، خارج از بازی</translation>
     </message>
     <message>
         <source>Red waits</source>
@@ -159,20 +159,20 @@
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>نوبت قرمز. قرمز سطر %1، ستون %2 را انتخاب کرد.</translation>
+        <translation>نوبت قرمز. قرمز سطر %L1، ستون %L2 را انتخاب کرد.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>نوبت زرد. قرمز سطر %1، ستون %2 را انتخاب کرد.</translation>
+        <translation>نوبت زرد. قرمز سطر %L1، ستون %L2 را انتخاب کرد.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>نوبت قرمز. زرد سطر %1، ستون %2 را انتخاب کرد.</translation>
+        <translation>نوبت قرمز. زرد سطر %L1، ستون %L2 را انتخاب کرد.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>نوبت زرد. زرد سطر %1، ستون %2 را انتخاب کرد.</translation>
+        <translation>نوبت زرد. زرد سطر %L1، ستون %L2 را انتخاب کرد.</translation>
     </message>
 </context>
 <context>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>نرم‌افزار رایگان... لذت ببرید!</translation>
     </message>
     <message>
@@ -302,7 +302,7 @@
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
-        <translation>نسخهٔ %1.%2.%3</translation>
+        <translation>نسخهٔ %L1.%L2.%L3</translation>
     </message>
 </context>
 <context>
@@ -333,17 +333,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>هر دکمه یک امتیاز به بازیکن می‌دهد</translation>
+        <translation>هر دکمه ۱&#xa0;امتیاز به بازیکن می‌دهد</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>وقتی بازیکنی دکمه‌ای را انتخاب می‌کند، هر دکمه‌ای که پیش‌تر انتخاب کرده و فقط از گوشه با آن در تماس است، 2 امتیاز اضافه می‌دهد</translation>
+        <translation>وقتی بازیکنی دکمه‌ای را انتخاب می‌کند، هر دکمه‌ای که پیش‌تر انتخاب کرده و فقط از گوشه با آن در تماس است، ۲&#xa0;امتیاز اضافه می‌دهد</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>وقتی بازیکنی دکمه‌ای را انتخاب می‌کند، هر دکمه‌ای که پیش‌تر انتخاب کرده و از ضلع با آن در تماس است، 4 امتیاز اضافه می‌دهد</translation>
+        <translation>وقتی بازیکنی دکمه‌ای را انتخاب می‌کند، هر دکمه‌ای که پیش‌تر انتخاب کرده و از ضلع با آن در تماس است، ۴&#xa0;امتیاز اضافه می‌دهد</translation>
     </message>
     <message>
         <source>Tarnel help</source>

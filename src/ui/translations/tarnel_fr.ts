@@ -297,13 +297,13 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Gratuit... amusez-vous bien</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>Écrivez aux développeurs de Tarnel pour avoir des nouvelles ou le code source.</translation>
+        <translation>Pour les nouveautés ou le code source, écrivez aux développeurs de Tarnel.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -344,17 +344,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Chaque case rapporte 1 point au joueur</translation>
+        <translation>Chaque case rapporte 1&#xa0;point au joueur</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quand un joueur choisit une case, chaque case qu&apos;il a déjà choisie et qui la touche par un coin lui rapporte 2 points de plus</translation>
+        <translation>Quand un joueur choisit une case, chaque case qu&apos;il a déjà choisie et qui la touche par un coin lui rapporte 2&#xa0;points de plus</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Quand un joueur choisit une case, chaque case qu&apos;il a déjà choisie et qui la touche par un côté lui rapporte 4 points de plus</translation>
+        <translation>Quand un joueur choisit une case, chaque case qu&apos;il a déjà choisie et qui la touche par un côté lui rapporte 4&#xa0;points de plus</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -42,39 +42,39 @@
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>Bhuannaich Dearg le %n phuing an aghaidh %1.</numerusform>
-            <numerusform>Bhuannaich Dearg le %n phuing an aghaidh %1.</numerusform>
-            <numerusform>Bhuannaich Dearg le %n puingean an aghaidh %1.</numerusform>
-            <numerusform>Bhuannaich Dearg le %n puing an aghaidh %1.</numerusform>
+            <numerusform>Bhuannaich Dearg le %n phuing ri %1.</numerusform>
+            <numerusform>Bhuannaich Dearg le %n phuing ri %1.</numerusform>
+            <numerusform>Bhuannaich Dearg le %n puingean ri %1.</numerusform>
+            <numerusform>Bhuannaich Dearg le %n puing ri %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>Bhuannaich Buidhe le %n phuing an aghaidh %1.</numerusform>
-            <numerusform>Bhuannaich Buidhe le %n phuing an aghaidh %1.</numerusform>
-            <numerusform>Bhuannaich Buidhe le %n puingean an aghaidh %1.</numerusform>
-            <numerusform>Bhuannaich Buidhe le %n puing an aghaidh %1.</numerusform>
+            <numerusform>Bhuannaich Buidhe le %n phuing ri %1.</numerusform>
+            <numerusform>Bhuannaich Buidhe le %n phuing ri %1.</numerusform>
+            <numerusform>Bhuannaich Buidhe le %n puingean ri %1.</numerusform>
+            <numerusform>Bhuannaich Buidhe le %n puing ri %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n phuing aig an dithis.</numerusform>
-            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n phuing aig an dithis.</numerusform>
-            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n puingean aig an dithis.</numerusform>
-            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n puing aig an dithis.</numerusform>
+            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n phuing aig gach cluicheadair.</numerusform>
+            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n phuing aig gach cluicheadair.</numerusform>
+            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n puingean aig gach cluicheadair.</numerusform>
+            <numerusform>Chan eil buannaiche ann ... no neach a chaill. Tha %n puing aig gach cluicheadair.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>Tha Dearg aon phuing air thoiseach air Buidhe.</translation>
+        <translation>Tha Dearg 1 phuing air thoiseach air Buidhe.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>Tha Buidhe aon phuing air thoiseach air Dearg.</translation>
+        <translation>Tha Buidhe 1 phuing air thoiseach air Dearg.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
@@ -98,11 +98,11 @@
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>Tha aon phuing aig Dearg. Uill, uill, agus aig Buidhe cuideachd.</translation>
+        <translation>Tha 1 phuing aig Dearg. Uill, uill, agus aig Buidhe cuideachd.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>Tha aon phuing aig Buidhe. Uill, uill, agus aig Dearg cuideachd.</translation>
+        <translation>Tha 1 phuing aig Buidhe. Uill, uill, agus aig Dearg cuideachd.</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
@@ -126,11 +126,11 @@
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>Tha Dearg aon phuing air dheireadh air Buidhe.</translation>
+        <translation>Tha Dearg 1 phuing air dheireadh air Buidhe.</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>Tha Buidhe aon phuing air dheireadh air Dearg.</translation>
+        <translation>Tha Buidhe 1 phuing air dheireadh air Dearg.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>An-asgaidh ... meal an spòrs!</translation>
     </message>
     <message>
@@ -330,7 +330,7 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
-        <translation>Glè mhath</translation>
+        <translation>Ceart ma-thà</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
@@ -366,17 +366,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Bheir gach putan aon phuing dhan chluicheadair</translation>
+        <translation>Bheir gach putan 1&#xa0;phuing dhan chluicheadair</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Nuair a thaghas cluicheadair putan, bheir gach putan a thagh e roimhe a tha a&apos; beantainn ris aig oisean a-mhàin 2 phuing a bharrachd dha</translation>
+        <translation>Nuair a thaghas cluicheadair putan, bheir gach putan a thagh e roimhe a tha a&apos; beantainn ris aig oisean a‑mhàin 2&#xa0;phuing a bharrachd dha</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Nuair a thaghas cluicheadair putan, bheir gach putan a thagh e roimhe a tha a&apos; beantainn ris air taobh 4 puingean a bharrachd dha</translation>
+        <translation>Nuair a thaghas cluicheadair putan, bheir gach putan a thagh e roimhe a tha a&apos; beantainn ris air taobh 4&#xa0;puingean a bharrachd dha</translation>
     </message>
     <message>
         <source>Tarnel help</source>
@@ -386,7 +386,7 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
-        <translation>Glè mhath</translation>
+        <translation>Ceart ma-thà</translation>
     </message>
 </context>
 <context>

@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>תוכנה חינמית... תיהנו!</translation>
     </message>
     <message>
@@ -349,12 +349,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>כאשר שחקן בוחר כפתור, כל כפתור שבחר קודם לכן ונוגע בו רק בפינה מזכה אותו ב-2 נקודות נוספות</translation>
+        <translation>כאשר שחקן בוחר כפתור, כל כפתור שבחר קודם לכן ונוגע בו רק בפינה מזכה אותו ב-2&#xa0;נקודות נוספות</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>כאשר שחקן בוחר כפתור, כל כפתור שבחר קודם לכן ונוגע בו לאורך צד מזכה אותו ב-4 נקודות נוספות</translation>
+        <translation>כאשר שחקן בוחר כפתור, כל כפתור שבחר קודם לכן ונוגע בו לאורך צד מזכה אותו ב-4&#xa0;נקודות נוספות</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -159,20 +159,20 @@
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>A piros lép. A piros választott: %1. sor, %2. oszlop.</translation>
+        <translation>A piros lép. A piros ezt választotta ki: %1. sor, %2. oszlop.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>A sárga lép. A piros választott: %1. sor, %2. oszlop.</translation>
+        <translation>A sárga lép. A piros ezt választotta ki: %1. sor, %2. oszlop.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>A piros lép. A sárga választott: %1. sor, %2. oszlop.</translation>
+        <translation>A piros lép. A sárga ezt választotta ki: %1. sor, %2. oszlop.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>A sárga lép. A sárga választott: %1. sor, %2. oszlop.</translation>
+        <translation>A sárga lép. A sárga ezt választotta ki: %1. sor, %2. oszlop.</translation>
     </message>
 </context>
 <context>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Ingyenes program... jó szórakozást</translation>
     </message>
     <message>
@@ -333,17 +333,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Minden gomb 1 pontot hoz a játékosnak</translation>
+        <translation>Minden gomb 1&#xa0;pontot hoz a játékosnak</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Amikor egy játékos választ egy gombot, minden sarokszomszédos gomb, amelyet korábban ő választott, további 2 pontot hoz neki</translation>
+        <translation>Amikor egy játékos kiválaszt egy gombot, minden sarokszomszédos gomb, amelyet korábban ő választott ki, további 2&#xa0;pontot hoz neki</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Amikor egy játékos választ egy gombot, minden oldalszomszédos gomb, amelyet korábban ő választott, további 4 pontot hoz neki</translation>
+        <translation>Amikor egy játékos kiválaszt egy gombot, minden oldalszomszédos gomb, amelyet korábban ő választott ki, további 4&#xa0;pontot hoz neki</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -286,13 +286,13 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>フリーウェア……お楽しみください</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>最新情報かソースは開発者までご連絡を</translation>
+        <translation>最新情報やソースは開発者までご連絡を</translation>
     </message>
     <message>
         <source>OK</source>
@@ -338,12 +338,12 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>ボタンを選ぶと、角で接している自分のボタン1つにつき、さらに2点を獲得します</translation>
+        <translation>ボタンを選んだとき、そのボタンに角だけで接している自分のボタン1つにつき、さらに2点を獲得します</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>ボタンを選ぶと、辺で接している自分のボタン1つにつき、さらに4点を獲得します</translation>
+        <translation>ボタンを選んだとき、そのボタンに辺で接している自分のボタン1つにつき、さらに4点を獲得します</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -286,13 +286,13 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>프리웨어... 재미있게 즐기세요!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>새 소식이나 소스는 개발자에게 문의하세요.</translation>
+        <translation>새 소식과 소스 코드는 개발자에게 문의하세요.</translation>
     </message>
     <message>
         <source>OK</source>

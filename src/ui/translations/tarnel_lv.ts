@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Bez maksas... jautru spēlēšanu!</translation>
     </message>
     <message>
@@ -355,17 +355,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Katra poga dod spēlētājam 1 punktu</translation>
+        <translation>Katra poga dod spēlētājam 1&#xa0;punktu</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Kad spēlētājs izvēlas pogu, katra viņa jau agrāk izvēlētā poga, kas tai pieskaras tikai ar stūri, dod viņam vēl 2 punktus</translation>
+        <translation>Kad spēlētājs izvēlas pogu, katra viņa jau agrāk izvēlētā poga, kas tai pieskaras tikai ar stūri, dod viņam vēl 2&#xa0;punktus</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Kad spēlētājs izvēlas pogu, katra viņa jau agrāk izvēlētā poga, kas tai pieskaras ar malu, dod viņam vēl 4 punktus</translation>
+        <translation>Kad spēlētājs izvēlas pogu, katra viņa jau agrāk izvēlētā poga, kas tai pieskaras ar malu, dod viņam vēl 4&#xa0;punktus</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Freeware ... veel plezier</translation>
     </message>
     <message>
@@ -326,7 +326,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Kiest een speler een knop, dan krijgt hij 2&#xa0;extra punten voor elke eigen knop die er met een punt aan raakt</translation>
+        <translation>Kiest een speler een knop, dan krijgt hij 2&#xa0;extra punten voor elke eigen knop die er alleen met een hoek aan raakt</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>

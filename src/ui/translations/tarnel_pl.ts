@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Darmowa gra... miłej zabawy</translation>
     </message>
     <message>
@@ -355,17 +355,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Każdy przycisk daje graczowi 1 punkt</translation>
+        <translation>Każdy przycisk daje graczowi 1&#xa0;punkt</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Gdy gracz wybierze przycisk, dostaje dodatkowo 2 punkty za każdy swój wcześniej wybrany przycisk stykający się z nim rogiem</translation>
+        <translation>Gdy gracz wybierze przycisk, dostaje dodatkowo 2&#xa0;punkty za każdy swój wcześniej wybrany przycisk stykający się z nim rogiem</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Gdy gracz wybierze przycisk, dostaje dodatkowo 4 punkty za każdy swój wcześniej wybrany przycisk stykający się z nim bokiem</translation>
+        <translation>Gdy gracz wybierze przycisk, dostaje dodatkowo 4&#xa0;punkty za każdy swój wcześniej wybrany przycisk stykający się z nim bokiem</translation>
     </message>
     <message>
         <source>Tarnel help</source>

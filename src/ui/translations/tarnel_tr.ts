@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Ücretsiz yazılım... iyi eğlenceler</translation>
     </message>
     <message>
@@ -333,17 +333,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Her düğme oyuncuya 1 puan kazandırır</translation>
+        <translation>Her düğme oyuncuya 1&#xa0;puan kazandırır</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Bir oyuncu bir düğme seçtiğinde, daha önce seçtiği ve bu düğmeye köşeden değen her düğme ona 2 puan daha kazandırır</translation>
+        <translation>Bir oyuncu bir düğme seçtiğinde, daha önce seçtiği ve bu düğmeye köşeden değen her düğme ona 2&#xa0;puan daha kazandırır</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Bir oyuncu bir düğme seçtiğinde, daha önce seçtiği ve bu düğmeye kenardan değen her düğme ona 4 puan daha kazandırır</translation>
+        <translation>Bir oyuncu bir düğme seçtiğinde, daha önce seçtiği ve bu düğmeye kenardan değen her düğme ona 4&#xa0;puan daha kazandırır</translation>
     </message>
     <message>
         <source>Tarnel help</source>

@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>Безкоштовно... приємної гри!</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
-        <translation>Гаразд</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
@@ -355,17 +355,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Кожна кнопка приносить гравцеві 1 очко</translation>
+        <translation>Кожна кнопка приносить гравцеві 1&#xa0;очко</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Коли гравець обирає кнопку, кожна вже обрана ним кнопка, що торкається її лише кутом, приносить йому ще 2 очки</translation>
+        <translation>Коли гравець обирає кнопку, кожна вже обрана ним кнопка, що торкається її лише кутом, приносить йому ще 2&#xa0;очки</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Коли гравець обирає кнопку, кожна вже обрана ним кнопка, що торкається її стороною, приносить йому ще 4 очки</translation>
+        <translation>Коли гравець обирає кнопку, кожна вже обрана ним кнопка, що торкається її стороною, приносить йому ще 4&#xa0;очки</translation>
     </message>
     <message>
         <source>Tarnel help</source>
@@ -375,7 +375,7 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
-        <translation>Гаразд</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

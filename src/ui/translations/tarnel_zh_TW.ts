@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Freeware ... have fun</source>
-        <extracomment>One line of about 215 pixels in bold: the program is free of charge.</extracomment>
+        <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
         <translation>免費軟體……祝您玩得愉快</translation>
     </message>
     <message>
@@ -333,17 +333,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>每選擇一個按鈕，玩家得 1 分</translation>
+        <translation>每選擇一個按鈕，玩家得&#xa0;1&#xa0;分</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>選擇按鈕時，每有一個己方按鈕與之以角相接，額外得 2 分</translation>
+        <translation>玩家選擇按鈕時，每有一個先前已選的己方按鈕僅以角與之相接，即額外獲得&#xa0;2&#xa0;分</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>選擇按鈕時，每有一個己方按鈕與之以邊相接，額外得 4 分</translation>
+        <translation>玩家選擇按鈕時，每有一個先前已選的己方按鈕以邊與之相接，即額外獲得&#xa0;4&#xa0;分</translation>
     </message>
     <message>
         <source>Tarnel help</source>
