@@ -90,6 +90,15 @@ void Game::playMove(Int16 index)
     if (!toMove_) {
         return; // a game is over and its result is still being shown
     }
+    // Only a free cell in play can be taken: anything else is refused and
+    // changes nothing, so that the turn rule holds whoever calls.
+    if (index < 0 || index >= kCellCount) {
+        return;
+    }
+    if (const Cell& cell = cells_[static_cast<std::size_t>(index)];
+        !cell.visible || !cell.enabled || cell.owner != Picture::Gray) {
+        return;
+    }
     DoeZet(index);
     ScoreMove(index);
     WisselBeurt();

@@ -55,7 +55,8 @@ public:
     // (WisselBeurt) and, when no free cell is left, ends the game
     // (GameOver), which returns once the view has shown the result and the
     // next game is laid out. The one road of every move, a person's or the
-    // computer's.
+    // computer's. A move on a cell that is not free, visible and enabled (or
+    // not on the board) is refused and changes nothing.
     void playMove(Int16 index);
 
     // Adds the value of a move on `index` for the colour of picture `tek`

@@ -115,8 +115,12 @@ TEST_F(ClickTest, TakenHiddenAndOffBoardButtonsRaiseNothing)
     game.pressCell(32);  // out of play on Normal: hidden
     game.pressCell(-1);  // not a button
     game.pressCell(150); // not a button
+    for (const Int16 index : std::initializer_list<Int16>{0, 32, -1, 150}) {
+        game.playMove(index); // nor a move played on one of them
+    }
     EXPECT_EQ(before, game.cells());
     EXPECT_EQ(game.state().CurrentPlayer, 1);
+    EXPECT_TRUE(invariantsHold(game));
 }
 
 TEST_F(ClickTest, ComputerVsComputerRefusesClicksButTheButtonStillToggles)
