@@ -80,24 +80,28 @@ namespace tarnel::ui::testing {
     return ::testing::AssertionSuccess();
 }
 
-QString faceDrawing(const QString& text, const QFont& font)
-{
-    QTextLayout layout(text.left(1), font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = line.glyphRuns();
-    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
-}
-
-::testing::AssertionResult fontHasEveryCharacter(const QString& text, const QFont& font)
+namespace {
+// The glyph runs of `text` laid out in `font` and its fallback fonts.
+QList<QGlyphRun> glyphRuns(const QString& text, const QFont& font)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
     while (layout.createLine().isValid()) {
     }
     layout.endLayout();
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    return layout.glyphRuns();
+}
+} // namespace
+
+QString faceDrawing(const QString& text, const QFont& font)
+{
+    const QList<QGlyphRun> runs = glyphRuns(text.left(1), font);
+    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+::testing::AssertionResult fontHasEveryCharacter(const QString& text, const QFont& font)
+{
+    for (const QGlyphRun& run : glyphRuns(text, font)) {
         if (run.glyphIndexes().contains(0U)) {
             return ::testing::AssertionFailure()
                    << "no glyph in " << run.rawFont().familyName().toStdString()

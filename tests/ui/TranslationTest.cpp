@@ -40,11 +40,6 @@ constexpr LocaleRow kLocales[] = {
     {"zh_CN", "Noto Sans CJK SC"}, {"zh_TW", "Noto Sans CJK TC"}, {"C", ""}, {"en_US", ""}};
 // clang-format on
 
-void PrintTo(const LocaleRow& row, std::ostream* out)
-{
-    *out << row.locale;
-}
-
 // The translation a locale should get: its language, or the whole name
 // where the region decides; none for English.
 QString expectedLanguage(const QString& locale)
