@@ -87,8 +87,8 @@ void Game::onCellClicked(Int16 index)
 
 void Game::playMove(Int16 index)
 {
-    if (!toMove_) {
-        return; // a game is over and its result is still being shown
+    if (resultOpen()) {
+        return;
     }
     // Only a free cell in play can be taken: anything else is refused and
     // changes nothing, so that the turn rule holds whoever calls.
@@ -158,7 +158,13 @@ void Game::GameOver()
 {
     setToMove(std::nullopt, std::nullopt);
     view_.gameOver(state_.RedPoints, state_.YellowPoints);
-    newGame();
+}
+
+void Game::closeResult()
+{
+    if (resultOpen()) {
+        newGame();
+    }
 }
 
 void Game::setPlayer(Colour colour, Int16 isComputer, Int16 level)

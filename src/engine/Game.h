@@ -53,11 +53,17 @@ public:
     // Plays a move on free cell `index` for the colour to move: takes the
     // cell (DoeZet), scores it (ScoreMove), hands the turn over
     // (WisselBeurt) and, when no free cell is left, ends the game
-    // (GameOver), which returns once the view has shown the result and the
-    // next game is laid out. The one road of every move, a person's or the
-    // computer's. A move on a cell that is not free, visible and enabled (or
-    // not on the board) is refused and changes nothing.
+    // (GameOver). The one road of every move, a person's or the computer's.
+    // A move while a result is open, or on a cell that is not free, visible
+    // and enabled (or not on the board), is refused and changes nothing.
     void playMove(Int16 index);
+
+    // The view has closed the result of the game that ended: the next game
+    // is laid out on the same field. Nothing while no result is open.
+    void closeResult();
+    // From the end of a game until its result is closed (or another field
+    // is laid out): nobody is to move and no move is taken.
+    bool resultOpen() const { return !toMove_; }
 
     // Adds the value of a move on `index` for the colour of picture `tek`
     // (red or yellow) to `punten` and returns the new `punten`. Changes
@@ -106,8 +112,8 @@ private:
     // Hands the turn over to the other colour, and tells the view which
     // move did so (the cell taken last in this game, if any).
     void WisselBeurt();
-    // Tells the view that nobody is to move and that the game is over, then
-    // lays out the next game on the same field.
+    // Tells the view that nobody is to move and that the game is over. The
+    // result stays open until the view closes it (closeResult).
     void GameOver();
 
     void setOwner(int index, Picture owner);

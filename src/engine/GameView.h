@@ -30,10 +30,10 @@ public:
     // out. `after` is the move that handed the turn over, if one did.
     virtual void turnChanged(std::optional<Colour> toMove, std::optional<Move> after) = 0;
 
-    // The game is over with these scores. The game waits for this call to
-    // return before it lays out the next one; a view that shows the result
-    // and waits for the player may receive other calls of its own meanwhile
-    // (a timer's, say), but the game takes no move until it returns.
+    // The game is over with these scores. The view shows the result and
+    // returns; once the player has closed it, the view calls
+    // Game::closeResult and the next game is laid out. Until then the game
+    // takes no move, whatever road it comes by.
     virtual void gameOver(Int16 redPoints, Int16 yellowPoints) = 0;
 };
 

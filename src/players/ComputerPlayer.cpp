@@ -11,9 +11,6 @@ bool ComputerPlayer::play(Game& game)
     if (player.IsComputer != 1) {
         return false; // a person is to move
     }
-    if (game.BordVol()) {
-        return false; // the result of the last game is still open
-    }
     if (player.Level < 0 || player.Level >= static_cast<Int16>(kPlayRoutines.size())) {
         return false; // no such level
     }

@@ -17,8 +17,8 @@ public:
     // chooses a cell and the game plays it. Makes at most one move and
     // returns whether it made one.
     //
-    // A game that is over, with its result still being shown, gets no move:
-    // the board is full until the next game is laid out.
+    // A game whose result is open gets no move: its board is full, so no
+    // routine finds a cell (nor draws a number), and the game takes none.
     bool play(Game& game);
 
     const Lcg24& random() const { return random_; }

@@ -133,9 +133,9 @@ QString GameTexts::indicatorName(Colour colour, bool toMove, std::optional<Move>
     }
     const int index = after->index;
     if (after->colour == Colour::Red) {
-        //: Read out after each move: who is to move now, then the cell the
-        //: other colour (or, after a game's end, the same one) just chose;
-        //: row 1 to 10, column 1 to 15. Use the help window's verb for choosing.
+        //: Read out after each move: who is to move now, then the cell red
+        //: just chose; row 1 to 10, column 1 to 15. Use the help window's verb
+        //: for choosing.
         return (red ? tr("Red to move. Red took row %1, column %2.")
                     : tr("Yellow to move. Red took row %1, column %2."))
             .arg(row(index))

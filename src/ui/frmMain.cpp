@@ -239,20 +239,30 @@ void frmMain::turnChanged(std::optional<Colour> toMove, std::optional<Move> afte
 
 void frmMain::gameOver(Int16 redPoints, Int16 yellowPoints)
 {
-    showMessage(GameTexts::result(redPoints, yellowPoints));
+    // Shown and left: its OK, or its closing, lays out the next game.
+    showMessage(GameTexts::result(redPoints, yellowPoints), [this] { game_.closeResult(); });
 }
 
-void frmMain::showMessage(const QString& text)
+void frmMain::showMessage(const QString& text, const std::function<void()>& closed)
 {
-    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text,
-                    QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
+    auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(), text,
+                                QMessageBox::Ok, this);
+    box->setTextFormat(Qt::PlainText);
     // Fixed in size from the start, as the box makes itself once shown: the
     // window manager then frames it, and reports that frame, as a window
     // that cannot be resized.
-    box.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    placeCentred(&box, [this] { return outerGeometry(this); });
-    box.exec();
+    box->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    placeCentred(box, [this] { return outerGeometry(this); });
+    // Modal without a loop of its own: the program's one event loop goes on,
+    // and nothing behind the box takes input until it closes.
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, this, [box, closed] {
+        box->deleteLater();
+        if (closed) {
+            closed();
+        }
+    });
+    box->show();
 }
 
 void frmMain::showScoreEnquiry(Colour asking)

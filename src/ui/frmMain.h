@@ -92,8 +92,9 @@ private:
     void onMenuChosen(MenuItem item);
     void syncMenus();
     void showScoreEnquiry(Colour asking);
-    // A modal information box with the application title and one OK.
-    void showMessage(const QString& text);
+    // A modal information box with the application title and one OK; shown
+    // without waiting for it. `closed` runs once it has been closed.
+    void showMessage(const QString& text, const std::function<void()>& closed = {});
     // Keyboard play: arrows walk the board, skipping cells that take no
     // focus and stopping at its edges; from an indicator they lead back.
     void moveBoardFocus(int from, Qt::Key key);

@@ -25,24 +25,18 @@ TEST_P(FullBoardTest, APersonsLastMoveEndsTheGameAndTheNextOneStarts)
     }
     ASSERT_EQ(static_cast<int>(freeCells.size()), kCellCount - outOfPlayCount(fieldType));
 
-    // Watch the moment the result opens: board full, nobody to move.
-    Int16 red = -1;
-    Int16 yellow = -1;
-    view.whileResultOpen = [&] {
-        EXPECT_TRUE(game.BordVol());
-        EXPECT_EQ(view.toMove, std::nullopt);
-        EXPECT_TRUE(invariantsHold(game));
-        red = game.state().RedPoints;
-        yellow = game.state().YellowPoints;
-    };
     for (std::size_t move = 0; move < freeCells.size(); ++move) {
         EXPECT_FALSE(game.BordVol());
         game.pressCell(freeCells[move]);
         ASSERT_TRUE(invariantsHold(game)) << "after move " << move;
         ASSERT_TRUE(mirrorMatches(game, view));
     }
+    // The result is open: board full, nobody to move, the scores told.
+    EXPECT_TRUE(game.resultOpen());
+    EXPECT_EQ(view.toMove, std::nullopt);
     ASSERT_EQ(view.results.size(), 1U);
-    EXPECT_EQ(view.results[0], std::pair(red, yellow));
+    EXPECT_EQ(view.results[0], std::pair(game.state().RedPoints, game.state().YellowPoints));
+    game.closeResult();
     // The next game on the same field, red to move.
     EXPECT_EQ(game.state().FieldType, fieldType);
     EXPECT_EQ(game.state().CurrentPlayer, 0);

@@ -1,5 +1,6 @@
 // A view without windows for the headless tests: it records what the game
-// tells it and closes every result at once.
+// tells it. A result stays open until the test closes it
+// (Game::closeResult), as a player would.
 #pragma once
 
 #include "engine/GameView.h"
@@ -31,9 +32,6 @@ public:
     void gameOver(Int16 redPoints, Int16 yellowPoints) override
     {
         results.emplace_back(redPoints, yellowPoints);
-        if (whileResultOpen) {
-            whileResultOpen();
-        }
     }
 
     // What a window would show.
@@ -44,9 +42,6 @@ public:
     std::optional<Move> lastHandOver;
     // The scores of every game that ended, in order.
     std::vector<std::pair<Int16, Int16>> results;
-    // Runs while a result is "open": a test delivers there the events a
-    // real window may deliver during its modal loop.
-    std::function<void()> whileResultOpen;
     // Runs after each cell change; lets a test raise the click notification
     // that some toolkits send when a toggle button is set from code.
     std::function<void(int, const Cell&)> afterCellChanged;

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QTest>
 
@@ -65,6 +66,18 @@ TEST_F(AccessTest, CellsIndicatorsAndScoresHaveNamesThatFollowTheGame)
     QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(window->Knop(32));
     ASSERT_NE(hidden, nullptr);
     EXPECT_TRUE(hidden->state().invisible);
+
+    // Under a modal window, a press past it does nothing: no move, no box.
+    QDialog modal(window.get());
+    modal.setModal(true);
+    modal.show();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{window->Knop(0), window->btnRedPoints()}) {
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    }
+    EXPECT_EQ(window->game().cell(0).owner, Picture::Gray);
+    EXPECT_EQ(QApplication::activeModalWidget(), &modal);
 }
 
 TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)

@@ -1,7 +1,8 @@
 // The message boxes: the score enquiry and the end of a game, read from the
-// real boxes, with the real nested event loop and the timer running.
+// real boxes, modal over the main window while the timer keeps running.
 #include "support/UiFixture.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace tarnel::ui::testing {
@@ -34,8 +35,10 @@ TEST_F(MessageTest, ScoreButtonsAnswerInAnInformationBox)
     auto ask = [&](QPushButton* button) {
         const std::size_t before = answerer.seen.size();
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(answerer.seen.size(), before + 1);
-        return answerer.seen.back();
+        EXPECT_TRUE(eventually([&] {
+            return answerer.seen.size() == before + 1 && !QApplication::activeModalWidget();
+        }));
+        return answerer.seen.size() > before ? answerer.seen.back() : SeenBox{};
     };
 
     SeenBox red = ask(window->btnRedPoints());
@@ -82,6 +85,7 @@ TEST_F(MessageTest, TheLastClickShowsTheResultAndTheNextGameFollows)
             break;
         }
     }
+    ASSERT_TRUE(eventually([&] { return window->game().freeCount() == 138; }));
     ASSERT_EQ(answerer.seen.size(), 1U);
     EXPECT_TRUE(answerer.seen[0].text.startsWith("G A M E  O V E R\n\r\n\r"));
     EXPECT_EQ(answerer.seen[0].title, "Tarnel");
@@ -135,20 +139,25 @@ TEST_F(MessageTest, AGameEndedByAClickWhileTicksKeepComing)
     ASSERT_EQ(window->game().state().CurrentPlayer, 1);
     int ticks = 0;
     QObject::connect(window->Timer(), &QTimer::timeout, [&] { ++ticks; });
-    BoxAnswerer answerer(150);
-    answerer.whileOpen = [&] { EXPECT_TRUE(window->game().BordVol()); };
+    BoxAnswerer answerer;
+    answerer.whileOpen = [&] {
+        // Three ticks come while the result is open, and none moves.
+        const int before = ticks;
+        EXPECT_TRUE(eventually([&] { return ticks >= before + 3; }));
+        EXPECT_TRUE(window->game().BordVol());
+    };
     for (int i = 0; i < kCellCount; ++i) {
         if (window->game().isFree(i)) {
             window->Knop(i)->click(); // yellow's move, made by the person
             break;
         }
     }
+    ASSERT_TRUE(eventually([&] { return window->game().freeCount() == kCellCount; }));
     ASSERT_EQ(answerer.seen.size(), 1U);
-    EXPECT_GT(ticks, 3) << "the timer ran while the result was open";
-    EXPECT_EQ(window->game().freeCount(), kCellCount);
     EXPECT_EQ(window->game().state().CurrentPlayer, 0);
     // Red, a person, is to move: the next ticks do nothing.
-    QTest::qWait(50);
+    const int after = ticks;
+    EXPECT_TRUE(eventually([&] { return ticks >= after + 3; }));
     EXPECT_EQ(window->game().freeCount(), kCellCount);
 }
 

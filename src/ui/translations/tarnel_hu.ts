@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
-        <extracomment>Read out after each move: who is to move now, then the cell the other colour (or, after a game&apos;s end, the same one) just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
+        <extracomment>Read out after each move: who is to move now, then the cell red just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
         <translation>A piros lép. A piros ezt választotta ki: %1. sor, %2. oszlop.</translation>
     </message>
     <message>
