@@ -149,7 +149,6 @@ TEST_F(DesktopTest, AWindowOpensCentredAndStaysWhereThePersonPutsIt)
     const QPoint before = outerGeometry(&second).topLeft();
     desktop("xdotool windowmove %1 200 150", &second);
     ASSERT_TRUE(eventually([&] { return outerGeometry(&second).topLeft() != before; }));
-    QTest::qWait(200);
     const QPoint moved = outerGeometry(&second).topLeft();
     EXPECT_NE(moved, before) << "the person's move was undone";
     desktop("xdotool windowminimize %1", &second);
@@ -157,17 +156,18 @@ TEST_F(DesktopTest, AWindowOpensCentredAndStaysWhereThePersonPutsIt)
     desktop("wmctrl -i -a %1", &second);
     EXPECT_TRUE(eventually([&] { return second.isActiveWindow(); }));
     desktop("wmctrl -s 1", &second);
-    QTest::qWait(200);
+    EXPECT_TRUE(eventually([&] { return !second.windowHandle()->isExposed(); }));
     desktop("wmctrl -s 0", &second);
-    QTest::qWait(400);
+    EXPECT_TRUE(eventually([&] { return second.windowHandle()->isExposed(); }));
     EXPECT_EQ(outerGeometry(&second).topLeft(), moved);
 
     desktop("xdotool windowmove %1 1100 900", &second);
     ASSERT_TRUE(eventually([&] { return outerGeometry(&second).x() >= 1000; }));
     whileModal([&] { frmAbout::showModal(&second); },
                [&](QWidget* modal) {
-                   QTest::qWait(300); // where it settles
-                   EXPECT_TRUE(second.screen()->availableGeometry().contains(outerGeometry(modal)));
+                   EXPECT_TRUE(eventually([&] {
+                       return second.screen()->availableGeometry().contains(outerGeometry(modal));
+                   }));
                    pressKeys({QStringLiteral("Escape")});
                });
 }
@@ -183,7 +183,6 @@ TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
         window->Knop(0)->setFocus();
         pressKeys({QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down")});
         EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(17); }));
-        QTest::qWait(50); // let the cell repaint
         const QImage cell = window->Knop(17)->grab().toImage();
         EXPECT_GE(contrastRatio(cell.pixelColor(5, 16), cell.pixelColor(16, 16)), kMarkContrast)
             << palette.name;
@@ -198,7 +197,6 @@ TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
     EXPECT_EQ(QApplication::focusWidget(), window->btnYellow());
 
     // The focus shows on the indicator, beside its colour.
-    QTest::qWait(50); // let the indicator repaint
     const QImage image = window->btnYellow()->grab().toImage();
     const QRect picture = window->btnYellow()->pictureRect();
     EXPECT_EQ(image.pixelColor(picture.left() - 3, 13),

@@ -49,9 +49,8 @@ session
 game wayland
 # An X display that does not answer: the compositor is used instead.
 game deaddisplay DISPLAY=:77
-sleep 4
 for run in wayland deaddisplay; do
-  grep -q xdg_toplevel "$work/$run.err" || fail "$run: no Wayland window"
+  await grep -q xdg_toplevel "$work/$run.err" || fail "$run: no Wayland window"
 done
 kill -0 %2 %3 2>/dev/null || fail "a game on Wayland ended"
 grep -v '^\[' "$work/wayland.err" | grep . && fail "with Wayland alone it warned"

@@ -194,7 +194,6 @@ TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
     window->Knop(0)->click(); // red's move
     window->Knop(1)->click(); // yellow's, made by a person before the computer's tick
     window->btnRed()->setFocus();
-    QTest::qWait(20);
     const QImage image = window->centralWidget()->grab().toImage();
     // Out-of-play cell 32 stands out from free cell 2, by colour or hatching.
     double hole = 0;

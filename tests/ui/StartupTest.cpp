@@ -35,10 +35,12 @@ TEST(Startup, TheSplashHandsOverToTheLoadedMainWindow)
     EXPECT_EQ(splash->Timer()->interval(), 2000);
     EXPECT_TRUE(splash->Timer()->isSingleShot());
 
-    // Running: after two seconds the splash is gone and the main window up.
-    QTest::qWait(1500);
-    EXPECT_FALSE(main->isVisible()) << "not before the splash's time is up";
-    EXPECT_TRUE(eventually([&] { return main->isVisible(); }, 3000));
+    // Running: when the splash's time is up, the splash is gone and the main
+    // window up, not before.
+    bool shownBefore = true;
+    QObject::connect(splash->Timer(), &QTimer::timeout, [&] { shownBefore = main->isVisible(); });
+    EXPECT_TRUE(eventually([&] { return main->isVisible(); }, 5000));
+    EXPECT_FALSE(shownBefore) << "not before the splash's time is up";
     EXPECT_EQ(startUp.splash(), nullptr);
     EXPECT_EQ(main->game().freeCount(), 136) << "no move was made meanwhile";
     EXPECT_EQ(main->game().state().CurrentPlayer, 0);
