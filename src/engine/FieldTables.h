@@ -19,6 +19,8 @@ public:
     std::array<Int16, 15> NormalField{};
     std::array<Int16, 21> HardField{};
     std::array<Int16, 25> ImpossibleField{};
+    // The longest table, the last: room for any layout.
+    static constexpr std::size_t kLongestTable = std::tuple_size_v<decltype(ImpossibleField)>;
 
     // Fill the tables. They must run once, in this order, before the first
     // field is laid out; StandardField is never filled.

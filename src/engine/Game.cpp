@@ -19,7 +19,7 @@ void Game::NewField(Int16 fieldType)
 {
     // A private copy of the layout (the table lookup also checks the type).
     const auto table = tables_.table(fieldType);
-    std::array<Int16, 25> outOfPlay{};
+    std::array<Int16, FieldTables::kLongestTable> outOfPlay{};
     const std::size_t entries = table.size() - 1; // the spare last slot is never applied
     std::copy(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(entries),
               outOfPlay.begin());

@@ -3,14 +3,8 @@
 namespace tarnel::menus {
 
 namespace {
-constexpr std::array<MenuItem, 3> kRedLevels{MenuItem::mnuCompRedIdiot, MenuItem::mnuCompRedSmart,
-                                             MenuItem::mnuCompRedGenius};
-constexpr std::array<MenuItem, 3> kYellowLevels{
-    MenuItem::mnuCompYellowIdiot, MenuItem::mnuCompYellowSmart, MenuItem::mnuCompYellowGenius};
-constexpr std::array<MenuItem, 5> kFields{MenuItem::mnuStandard, MenuItem::mnuEasy,
-                                          MenuItem::mnuNormal, MenuItem::mnuHard,
-                                          MenuItem::mnuImpossible};
-constexpr std::array<int, 3> kIntervals{kIdiotInterval, kSmartInterval, kGeniusInterval};
+constexpr std::array<int, kRedLevels.size()> kIntervals{kIdiotInterval, kSmartInterval,
+                                                        kGeniusInterval};
 } // namespace
 
 MenuState::MenuState(Game& game) : game_(game)
@@ -83,35 +77,17 @@ bool MenuState::reachable(MenuItem item) const
 
 void MenuState::choose(MenuItem item)
 {
-    using enum MenuItem;
-    switch (item) {
-    case mnuNewGame:
+    // Exit, help, about and the submenu headings concern the windows alone.
+    if (item == MenuItem::mnuNewGame) {
         game_.newGame();
-        return;
-    case mnuHuman:
-    case mnuHumComp:
-    case mnuComp:
+    } else if (positionIn(kModes, item)) {
         chooseMode(item);
-        return;
-    case mnuCompRedIdiot:
-    case mnuCompRedSmart:
-    case mnuCompRedGenius:
-        chooseLevel(Colour::Red, static_cast<Int16>(index(item) - index(mnuCompRedIdiot)));
-        return;
-    case mnuCompYellowIdiot:
-    case mnuCompYellowSmart:
-    case mnuCompYellowGenius:
-        chooseLevel(Colour::Yellow, static_cast<Int16>(index(item) - index(mnuCompYellowIdiot)));
-        return;
-    case mnuStandard:
-    case mnuEasy:
-    case mnuNormal:
-    case mnuHard:
-    case mnuImpossible:
-        chooseField(static_cast<Int16>(index(item) - index(mnuStandard) + 1));
-        return;
-    default:
-        return; // exit, help, about and the submenu headings
+    } else if (const auto red = positionIn(kRedLevels, item)) {
+        chooseLevel(Colour::Red, static_cast<Int16>(*red));
+    } else if (const auto yellow = positionIn(kYellowLevels, item)) {
+        chooseLevel(Colour::Yellow, static_cast<Int16>(*yellow));
+    } else if (const auto field = positionIn(kFields, item)) {
+        chooseField(static_cast<Int16>(*field + 1));
     }
 }
 

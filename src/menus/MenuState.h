@@ -7,6 +7,8 @@
 #include "engine/Game.h"
 
 #include <array>
+#include <optional>
+#include <span>
 
 namespace tarnel::menus {
 
@@ -39,6 +41,44 @@ enum class MenuItem : int {
     mnuHelpAbout,
 };
 constexpr int kMenuItemCount = static_cast<int>(MenuItem::mnuHelpAbout) + 1;
+
+// The groups of items that carry one check mark between them, each in the
+// order of what it chooses: the player modes; red's and yellow's levels
+// (index = level); the fields (index = field type - 1). A change to the
+// levels, fields or modes is made here, and everything else follows.
+constexpr std::array<MenuItem, 3> kModes{MenuItem::mnuHuman, MenuItem::mnuHumComp,
+                                         MenuItem::mnuComp};
+constexpr std::array<MenuItem, 3> kRedLevels{MenuItem::mnuCompRedIdiot, MenuItem::mnuCompRedSmart,
+                                             MenuItem::mnuCompRedGenius};
+constexpr std::array<MenuItem, 3> kYellowLevels{
+    MenuItem::mnuCompYellowIdiot, MenuItem::mnuCompYellowSmart, MenuItem::mnuCompYellowGenius};
+constexpr std::array<MenuItem, 5> kFields{MenuItem::mnuStandard, MenuItem::mnuEasy,
+                                          MenuItem::mnuNormal, MenuItem::mnuHard,
+                                          MenuItem::mnuImpossible};
+constexpr std::array<std::span<const MenuItem>, 4> kCheckGroups{kModes, kRedLevels, kYellowLevels,
+                                                                kFields};
+
+// Where `item` stands in `group`, if it is there.
+constexpr std::optional<std::size_t> positionIn(std::span<const MenuItem> group, MenuItem item)
+{
+    for (std::size_t k = 0; k < group.size(); ++k) {
+        if (group[k] == item) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+// The check group of `item` (its index in kCheckGroups), if it has one.
+constexpr std::optional<std::size_t> checkGroup(MenuItem item)
+{
+    for (std::size_t g = 0; g < kCheckGroups.size(); ++g) {
+        if (positionIn(kCheckGroups[g], item)) {
+            return g;
+        }
+    }
+    return std::nullopt;
+}
 
 // Timer intervals of the three levels, in milliseconds.
 constexpr int kIdiotInterval = 10;

@@ -11,7 +11,7 @@
 namespace tarnel::ui {
 
 namespace {
-enum class Kind { Menu, Action, Check, Separator };
+enum class Kind { Menu, Action, Separator };
 
 struct Entry
 {
@@ -20,7 +20,6 @@ struct Entry
     const char* name;
     const char* caption;
     int depth; // 0 on the bar, 1 in a menu, 2 in a submenu
-    int group; // exclusive check-mark group, or -1
 };
 
 using enum MenuItem;
@@ -28,50 +27,49 @@ using enum MenuItem;
 constexpr Entry kMenuTree[] = {
     //: The menu bar's menus and items. "&" marks the access key: each must be
     //: unique within its menu (and on the bar) and sit on a letter of the text.
-    {Kind::Menu,       mnuFile,             "mnuFile",             QT_TRANSLATE_NOOP("Menu", "&Game"),                     0, -1},
-    {Kind::Action,     mnuNewGame,          "mnuNewGame",          QT_TRANSLATE_NOOP("Menu", "&New game"),                 1, -1},
-    {Kind::Separator,  mnuFile,             "mnuFileBar0",         "-",                                                    1, -1},
+    {Kind::Menu,       mnuFile,             "mnuFile",             QT_TRANSLATE_NOOP("Menu", "&Game"),                     0},
+    {Kind::Action,     mnuNewGame,          "mnuNewGame",          QT_TRANSLATE_NOOP("Menu", "&New game"),                 1},
+    {Kind::Separator,  mnuFile,             "mnuFileBar0",         "-",                                                    1},
     //: Leaves the program at once (Ctrl+X).
-    {Kind::Action,     mnuFileExit,         "mnuFileExit",         QT_TRANSLATE_NOOP("Menu", "E&xit"),                     1, -1},
+    {Kind::Action,     mnuFileExit,         "mnuFileExit",         QT_TRANSLATE_NOOP("Menu", "E&xit"),                     1},
     //: The menu of the computer's playing level, one submenu per colour.
-    {Kind::Menu,       mnuDifficulty,       "mnuDifficulty",       QT_TRANSLATE_NOOP("Menu", "&Difficulty"),               0, -1},
+    {Kind::Menu,       mnuDifficulty,       "mnuDifficulty",       QT_TRANSLATE_NOOP("Menu", "&Difficulty"),               0},
     //: Submenu: the level at which the computer plays red.
-    {Kind::Menu,       mnuCompRed,          "mnuCompRed",          QT_TRANSLATE_NOOP("Menu", "&Red"),                      1, -1},
+    {Kind::Menu,       mnuCompRed,          "mnuCompRed",          QT_TRANSLATE_NOOP("Menu", "&Red"),                      1},
     //: The three levels of the computer player, weakest first: Idiot plays a
     //: random free button, Smart the first good one, Genius the best one.
-    {Kind::Check,      mnuCompRedIdiot,     "mnuCompRedIdiot",     QT_TRANSLATE_NOOP("Menu", "&Idiot"),                    2, 1},
-    {Kind::Check,      mnuCompRedSmart,     "mnuCompRedSmart",     QT_TRANSLATE_NOOP("Menu", "&Smart"),                    2, 1},
-    {Kind::Check,      mnuCompRedGenius,    "mnuCompRedGenius",    QT_TRANSLATE_NOOP("Menu", "&Genius"),                   2, 1},
+    {Kind::Action,     mnuCompRedIdiot,     "mnuCompRedIdiot",     QT_TRANSLATE_NOOP("Menu", "&Idiot"),                    2},
+    {Kind::Action,     mnuCompRedSmart,     "mnuCompRedSmart",     QT_TRANSLATE_NOOP("Menu", "&Smart"),                    2},
+    {Kind::Action,     mnuCompRedGenius,    "mnuCompRedGenius",    QT_TRANSLATE_NOOP("Menu", "&Genius"),                   2},
     //: Submenu: the level at which the computer plays yellow.
-    {Kind::Menu,       mnuCompYellow,       "mnuCompYellow",       QT_TRANSLATE_NOOP("Menu", "&Yellow"),                   1, -1},
-    {Kind::Check,      mnuCompYellowIdiot,  "mnuCompYellowIdiot",  QT_TRANSLATE_NOOP("Menu", "&Idiot"),                    2, 2},
-    {Kind::Check,      mnuCompYellowSmart,  "mnuCompYellowSmart",  QT_TRANSLATE_NOOP("Menu", "&Smart"),                    2, 2},
-    {Kind::Check,      mnuCompYellowGenius, "mnuCompYellowGenius", QT_TRANSLATE_NOOP("Menu", "&Genius"),                   2, 2},
+    {Kind::Menu,       mnuCompYellow,       "mnuCompYellow",       QT_TRANSLATE_NOOP("Menu", "&Yellow"),                   1},
+    {Kind::Action,     mnuCompYellowIdiot,  "mnuCompYellowIdiot",  QT_TRANSLATE_NOOP("Menu", "&Idiot"),                    2},
+    {Kind::Action,     mnuCompYellowSmart,  "mnuCompYellowSmart",  QT_TRANSLATE_NOOP("Menu", "&Smart"),                    2},
+    {Kind::Action,     mnuCompYellowGenius, "mnuCompYellowGenius", QT_TRANSLATE_NOOP("Menu", "&Genius"),                   2},
     //: The menu of the five board layouts: "field" as the whole playing field,
     //: never one square of it.
-    {Kind::Menu,       mnuField,            "mnuField",            QT_TRANSLATE_NOOP("Menu", "&Field"),                    0, -1},
+    {Kind::Menu,       mnuField,            "mnuField",            QT_TRANSLATE_NOOP("Menu", "&Field"),                    0},
     //: The five board layouts, with more and more buttons out of play:
     //: Standard (none) to Impossible.
-    {Kind::Check,      mnuStandard,         "mnuStandard",         QT_TRANSLATE_NOOP("Menu", "&Standard"),                 1, 3},
-    {Kind::Check,      mnuEasy,             "mnuEasy",             QT_TRANSLATE_NOOP("Menu", "&Easy"),                     1, 3},
-    {Kind::Check,      mnuNormal,           "mnuNormal",           QT_TRANSLATE_NOOP("Menu", "&Normal"),                   1, 3},
-    {Kind::Check,      mnuHard,             "mnuHard",             QT_TRANSLATE_NOOP("Menu", "&Hard"),                     1, 3},
-    {Kind::Check,      mnuImpossible,       "mnuImpossible",       QT_TRANSLATE_NOOP("Menu", "&Impossible"),               1, 3},
+    {Kind::Action,     mnuStandard,         "mnuStandard",         QT_TRANSLATE_NOOP("Menu", "&Standard"),                 1},
+    {Kind::Action,     mnuEasy,             "mnuEasy",             QT_TRANSLATE_NOOP("Menu", "&Easy"),                     1},
+    {Kind::Action,     mnuNormal,           "mnuNormal",           QT_TRANSLATE_NOOP("Menu", "&Normal"),                   1},
+    {Kind::Action,     mnuHard,             "mnuHard",             QT_TRANSLATE_NOOP("Menu", "&Hard"),                     1},
+    {Kind::Action,     mnuImpossible,       "mnuImpossible",       QT_TRANSLATE_NOOP("Menu", "&Impossible"),               1},
     //: Who plays each colour: a person (human) or the computer.
-    {Kind::Menu,       mnuPlayers,          "mnuPlayers",          QT_TRANSLATE_NOOP("Menu", "&Players"),                  0, -1},
-    {Kind::Check,      mnuHuman,            "mnuHuman",            QT_TRANSLATE_NOOP("Menu", "&Human vs Human"),           1, 0},
+    {Kind::Menu,       mnuPlayers,          "mnuPlayers",          QT_TRANSLATE_NOOP("Menu", "&Players"),                  0},
+    {Kind::Action,     mnuHuman,            "mnuHuman",            QT_TRANSLATE_NOOP("Menu", "&Human vs Human"),           1},
     //: Red is played by a person, yellow by the computer.
-    {Kind::Check,      mnuHumComp,          "mnuHumComp",          QT_TRANSLATE_NOOP("Menu", "H&uman vs computer"),        1, 0},
-    {Kind::Check,      mnuComp,             "mnuComp",             QT_TRANSLATE_NOOP("Menu", "&Computer vs Computer"),     1, 0},
-    {Kind::Menu,       mnuHelp,             "mnuHelp",             QT_TRANSLATE_NOOP("Menu", "&Help"),                     0, -1},
-    {Kind::Action,     mnuHelpContents,     "mnuHelpContents",     QT_TRANSLATE_NOOP("Menu", "&Tarnel Help"),              1, -1},
-    {Kind::Separator,  mnuHelp,             "mnuHelpBar0",         "-",                                                    1, -1},
+    {Kind::Action,     mnuHumComp,          "mnuHumComp",          QT_TRANSLATE_NOOP("Menu", "H&uman vs computer"),        1},
+    {Kind::Action,     mnuComp,             "mnuComp",             QT_TRANSLATE_NOOP("Menu", "&Computer vs Computer"),     1},
+    {Kind::Menu,       mnuHelp,             "mnuHelp",             QT_TRANSLATE_NOOP("Menu", "&Help"),                     0},
+    {Kind::Action,     mnuHelpContents,     "mnuHelpContents",     QT_TRANSLATE_NOOP("Menu", "&Tarnel Help"),              1},
+    {Kind::Separator,  mnuHelp,             "mnuHelpBar0",         "-",                                                    1},
     //: Opens the about window. The English text ends in a blank and names
     //: no program; other languages may write "About Tarnel".
-    {Kind::Action,     mnuHelpAbout,        "mnuHelpAbout",        QT_TRANSLATE_NOOP("Menu", "&About "),                   1, -1},
+    {Kind::Action,     mnuHelpAbout,        "mnuHelpAbout",        QT_TRANSLATE_NOOP("Menu", "&About "),                   1},
 };
 // clang-format on
-constexpr int kGroupCount = 4;
 
 std::size_t slot(MenuItem item)
 {
@@ -82,7 +80,7 @@ std::size_t slot(MenuItem item)
 void frmMain::createMenus()
 {
     QMenuBar* bar = menuBar();
-    std::array<QActionGroup*, kGroupCount> groups{};
+    std::array<QActionGroup*, menus::kCheckGroups.size()> groups{};
     for (auto& group : groups) {
         group = new QActionGroup(this);
         group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
@@ -110,9 +108,10 @@ void frmMain::createMenus()
         }
         QAction* action = parent->addAction(caption);
         action->setObjectName(QLatin1String(entry.name));
-        if (entry.kind == Kind::Check) {
+        // An item of a check group carries one check mark with the others.
+        if (const std::optional<std::size_t> group = menus::checkGroup(entry.item)) {
             action->setCheckable(true);
-            groups[static_cast<std::size_t>(entry.group)]->addAction(action);
+            groups.at(*group)->addAction(action);
         }
         const MenuItem item = entry.item;
         connect(action, &QAction::triggered, this, [this, item] { onMenuChosen(item); });

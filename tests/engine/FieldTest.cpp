@@ -119,15 +119,18 @@ TEST(FieldTables, AreBuiltInTableOrderWithSpareZeroSlots)
     EXPECT_THROW((void)tables.table(6), std::invalid_argument);
 }
 
-TEST(FieldTables, UnbuiltTablesWouldTakeCellZeroOutOfPlay)
+TEST(FieldTables, NoLayoutTakesCellZeroOutOfPlay)
 {
-    // Why the tables must be built before the first field: an empty table
-    // names cell 0.
+    // The spare slot holds 0 and is never applied: cell 0 stays in play on
+    // every field (an unbuilt table, all zeros, would take it).
     RecordingView view;
     FieldTables tables;
+    tables.buildAll();
     Game game(view, tables);
-    game.NewField(field::Easy);
-    EXPECT_FALSE(game.cell(0).visible);
+    for (Int16 fieldType = field::Standard; fieldType <= field::Impossible; ++fieldType) {
+        game.NewField(fieldType);
+        EXPECT_TRUE(game.cell(0).visible) << "field " << fieldType;
+    }
 }
 
 using NewFieldTest = GameFixture;

@@ -83,12 +83,16 @@ TEST_F(MenuStateTest, FieldsAndTheRestDoWhatTheySay)
     menus.choose(mnuNewGame);
     EXPECT_EQ(game.state().RedPoints, 0);
     EXPECT_EQ(game.state().FieldType, field::Impossible);
-    // Exit, help, about and the headings leave the game alone.
+    // Exit, help, about and the headings are the windows' own: the game,
+    // its board and the marks stay as they are.
     game.pressCell(0);
+    const auto cells = game.cells();
     for (const MenuItem item : {mnuFileExit, mnuHelpContents, mnuHelpAbout, mnuFile, mnuHelp}) {
         menus.choose(item);
     }
+    EXPECT_EQ(game.cells(), cells);
     EXPECT_EQ(game.state().RedPoints, 1);
+    expectRules();
 }
 
 } // namespace

@@ -60,8 +60,13 @@ std::vector<std::string> boardRows(const Game& game)
 
 int outOfPlayCount(Int16 fieldType)
 {
-    static const int counts[] = {0, 0, 12, 14, 20, 24};
-    return counts[fieldType];
+    // Each table lists its cells and one spare slot.
+    static const FieldTables tables = [] {
+        FieldTables built;
+        built.buildAll();
+        return built;
+    }();
+    return static_cast<int>(tables.table(fieldType).size()) - 1;
 }
 
 ::testing::AssertionResult invariantsHold(const Game& game)
@@ -143,12 +148,7 @@ int outOfPlayCount(Int16 fieldType)
 ::testing::AssertionResult menuRulesHold(const MenuState& menus, const GameState& state)
 {
     using enum MenuItem;
-    const std::vector<std::vector<MenuItem>> groups{
-        {mnuHuman, mnuHumComp, mnuComp},
-        {mnuCompRedIdiot, mnuCompRedSmart, mnuCompRedGenius},
-        {mnuCompYellowIdiot, mnuCompYellowSmart, mnuCompYellowGenius},
-        {mnuStandard, mnuEasy, mnuNormal, mnuHard, mnuImpossible}};
-    for (const auto& group : groups) {
+    for (const auto& group : menus::kCheckGroups) {
         int marks = 0;
         for (const MenuItem item : group) {
             marks += menus.checked(item) ? 1 : 0;
@@ -163,8 +163,8 @@ int outOfPlayCount(Int16 fieldType)
         if (menus.enabled(submenu) != (player.IsComputer == 1)) {
             return ::testing::AssertionFailure() << "level submenu " << colour << " is wrong";
         }
-        const MenuItem idiot = colour == 0 ? mnuCompRedIdiot : mnuCompYellowIdiot;
-        const auto level = static_cast<MenuItem>(static_cast<int>(idiot) + player.Level);
+        const MenuItem level = (colour == 0 ? menus::kRedLevels : menus::kYellowLevels)
+                                   .at(static_cast<std::size_t>(player.Level));
         if (player.IsComputer == 1 && !menus.checked(level)) {
             return ::testing::AssertionFailure() << "level " << player.Level << " is not checked";
         }
@@ -173,7 +173,7 @@ int outOfPlayCount(Int16 fieldType)
         state.computerVsComputer != menus.checked(mnuComp)) {
         return ::testing::AssertionFailure() << "Help or the click rule disagree with the mode";
     }
-    const auto field = static_cast<MenuItem>(static_cast<int>(mnuStandard) + state.FieldType - 1);
+    const MenuItem field = menus::kFields.at(static_cast<std::size_t>(state.FieldType - 1));
     if (!menus.checked(field)) {
         return ::testing::AssertionFailure() << "field " << state.FieldType << " is not checked";
     }
