@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                                        "..#..#...#..#..",
                                        ".......#.......",
                                        "..............."}}),
-    [](const auto& info) { return std::to_string(info.param.fieldType); });
+    [](const auto& row) { return std::to_string(row.param.fieldType); });
 // clang-format on
 
 TEST(FieldTables, AreBuiltInTableOrderWithSpareZeroSlots)

@@ -126,25 +126,25 @@ TEST_F(TickTest, MakesNoMoveWhileTheResultIsOpen)
 TEST_F(TickTest, SameEventsPlayTheSameCells)
 {
     auto playRun = [](std::vector<int>& cells) {
-        RecordingView view;
-        FieldTables tables;
-        tables.buildAll();
-        Game game(view, tables);
-        ComputerPlayer computer;
-        MenuState menus(game);
-        menus.load();
-        game.setPlayer(Colour::Yellow, 1, level::Idiot);
-        game.newGame();
+        RecordingView runView;
+        FieldTables runTables;
+        runTables.buildAll();
+        Game runGame(runView, runTables);
+        ComputerPlayer runComputer;
+        MenuState runMenus(runGame);
+        runMenus.load();
+        runGame.setPlayer(Colour::Yellow, 1, level::Idiot);
+        runGame.newGame();
         for (int move = 0; move < 6; ++move) {
             int click = 0;
-            while (!game.isFree(click)) {
+            while (!runGame.isFree(click)) {
                 click = (click + 7) % kCellCount; // a person clicking through the board
             }
-            game.pressCell(click);
-            const auto before = game.cells();
-            computer.play(game);
+            runGame.pressCell(click);
+            const auto before = runGame.cells();
+            runComputer.play(runGame);
             for (int i = 0; i < kCellCount; ++i) {
-                if (before[static_cast<std::size_t>(i)] != game.cell(i)) {
+                if (before[static_cast<std::size_t>(i)] != runGame.cell(i)) {
                     cells.push_back(i);
                 }
             }

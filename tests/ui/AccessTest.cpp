@@ -226,7 +226,7 @@ TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, PaletteTest, ::testing::ValuesIn(kPalettes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace tarnel::ui::testing

@@ -58,9 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         EnquiryCase{1, 2, "Red is 1 point behind yellow.", "Yellow is 1 point in front of red."},
         EnquiryCase{0, 25, "Red is 25 points behind yellow.",
                     "Yellow is 25 points in front of red."}),
-    [](const auto& info) {
-        return "Red" + std::to_string(info.param.red) + "Yellow" +
-               std::to_string(info.param.yellow);
+    [](const auto& row) {
+        return "Red" + std::to_string(row.param.red) + "Yellow" + std::to_string(row.param.yellow);
     });
 
 } // namespace

@@ -188,7 +188,7 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, TranslationTest, ::testing::ValuesIn(kLocales),
-                         [](const auto& info) { return std::string(info.param.locale); });
+                         [](const auto& row) { return std::string(row.param.locale); });
 
 TEST(Translations, EveryLanguageHasItsRow)
 {
