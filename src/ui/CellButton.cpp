@@ -1,7 +1,7 @@
 #include "CellButton.h"
 
+#include "platform/Contrast.h"
 #include "ui/ArrowKeys.h"
-#include "ui/Contrast.h"
 #include "ui/Pictures.h"
 
 #include <QAccessibleWidget>
@@ -108,7 +108,8 @@ void CellButton::paintEvent(QPaintEvent* /*event*/)
     if (!isEnabled() && owner_ != Picture::Gray) {
         const QColor colour = pictureColour(owner_);
         painter.fillRect(r, colour);
-        paintFocusMark(painter, contrastRatio(Qt::black, colour) > contrastRatio(Qt::white, colour)
+        paintFocusMark(painter, platform::contrastRatio(Qt::black, colour) >
+                                        platform::contrastRatio(Qt::white, colour)
                                     ? QColor(Qt::black)
                                     : QColor(Qt::white));
         return;
@@ -124,8 +125,8 @@ void CellButton::paintEvent(QPaintEvent* /*event*/)
     // on any palette, so that a free cell differs from a taken one by its
     // raised shape and not by colour alone; a high-contrast palette whose
     // shadow is its face gets the button text's colour there.
-    const QColor shadow =
-        markColour(palette().color(QPalette::Shadow), face, palette().color(QPalette::ButtonText));
+    const QColor shadow = platform::markColour(palette().color(QPalette::Shadow), face,
+                                               palette().color(QPalette::ButtonText));
     const QColor outerTopLeft = sunken ? shadow : light;
     const QColor outerBottomRight = sunken ? light : shadow;
     const QColor innerBottomRight = sunken ? face : mid;
@@ -144,8 +145,8 @@ void CellButton::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(QRect(x0 + 1, y1 - 1, r.width() - 2, 1), innerBottomRight);
     painter.fillRect(QRect(x1 - 1, y0 + 1, 1, r.height() - 2), innerBottomRight);
 
-    paintFocusMark(painter, markColour(palette().color(QPalette::Highlight), face,
-                                       palette().color(QPalette::ButtonText)));
+    paintFocusMark(painter, platform::markColour(palette().color(QPalette::Highlight), face,
+                                                 palette().color(QPalette::ButtonText)));
 }
 
 void CellButton::paintFocusMark(QPainter& painter, const QColor& mark) const

@@ -1,8 +1,8 @@
 #include "IndicatorButton.h"
 
+#include "platform/Contrast.h"
 #include "ui/ArrowKeys.h"
 #include "ui/CellButton.h"
-#include "ui/Contrast.h"
 #include "ui/Pictures.h"
 
 #include <QKeyEvent>
@@ -50,9 +50,9 @@ void IndicatorButton::paintEvent(QPaintEvent* event)
         // The picture hides the style's focus frame, so the focus is marked
         // by two bars in the plain margins beside it, clear of the colour.
         const QRect picture = pictureRect();
-        const QColor mark =
-            markColour(palette().color(QPalette::Highlight), palette().color(QPalette::Button),
-                       palette().color(QPalette::ButtonText));
+        const QColor mark = platform::markColour(palette().color(QPalette::Highlight),
+                                                 palette().color(QPalette::Button),
+                                                 palette().color(QPalette::ButtonText));
         const int top = 3;
         const int barHeight = height() - 2 * top;
         const int gap = 2;

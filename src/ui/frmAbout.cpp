@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
-#include "ui/Centring.h"
-#include "ui/Contrast.h"
-#include "ui/Direction.h"
-#include "ui/Fonts.h"
+#include "platform/Centring.h"
+#include "platform/Contrast.h"
+#include "platform/Direction.h"
+#include "platform/Fonts.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
 
@@ -30,7 +30,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& place)
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette palette = label->palette();
-    if (contrastRatio(colour, palette.color(QPalette::Window)) >= kTextContrast) {
+    if (platform::contrastRatio(colour, palette.color(QPalette::Window)) >=
+        platform::kTextContrast) {
         palette.setColor(QPalette::WindowText, colour);
         label->setPalette(palette);
     }
@@ -46,7 +47,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     setFixedSize(twips(4590), twips(2460));
     setModal(true);
     if (owner != nullptr) {
-        placeCentred(this, [owner] { return outerGeometry(owner); });
+        platform::placeCentred(this, [owner] { return platform::outerGeometry(owner); });
     }
 
     picIcon_ = makeLabel(this, "picIcon", twipsRect(240, 105, 540, 540));
@@ -58,23 +59,23 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     picIcon_->setPalette(iconBackground);
 
     lblTitle_ = makeLabel(this, "lblTitle", twipsRect(1050, 105, 3360, 480));
-    lblTitle_->setFont(sansSerifBold(12));
+    lblTitle_->setFont(platform::sansSerifBold(12));
     setTextColour(lblTitle_, Qt::black);
 
     lblVersion_ = makeLabel(this, "lblVersion", twipsRect(1050, 630, 3360, 225));
-    lblVersion_->setFont(sansSerifBold(9.75));
+    lblVersion_->setFont(platform::sansSerifBold(9.75));
 
     // Without a font of its own in the design: the window's default, 8.25 pt
     // sans serif, whose line fits the label.
     lblDescription_ = makeLabel(this, "lblDescription", twipsRect(1050, 945, 3255, 225));
-    lblDescription_->setFont(sansSerif(8.25));
+    lblDescription_->setFont(platform::sansSerif(8.25));
     //: One line of about 215 pixels: the program is free of charge.
     lblDescription_->setText(tr("Freeware ... have fun"));
     setTextColour(lblDescription_, Qt::black);
 
     label1_ = makeLabel(this, "Label1", twipsRect(1050, 1155, 3270, 435));
     label1_->setWordWrap(true);
-    label1_->setFont(sansSerif(8.25));
+    label1_->setFont(platform::sansSerif(8.25));
     //: At most two lines of about 215 pixels: an invitation to write to the
     //: developers for news of the game or for its source code.
     label1_->setText(tr("Write to the Tarnel developers for news or the source."));
@@ -86,7 +87,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-    placeForDirection(this);
+    platform::placeForDirection(this);
 
     // Load: the version and the title, read from the application each time.
     const QVersionNumber version =
@@ -100,8 +101,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 
     // Every letter whole, descenders and taller scripts included: the version
     // may take the room down to the description, which has none to spare.
-    fitOneLine(lblVersion_, twips(945 - 630));
-    fitOneLine(lblDescription_, twips(225));
+    platform::fitOneLine(lblVersion_, twips(945 - 630));
+    platform::fitOneLine(lblDescription_, twips(225));
 
     cmdOK_->setFocus(Qt::OtherFocusReason);
 }
@@ -117,12 +118,12 @@ void frmAbout::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     // The etched separator: a white line two pixels high under a grey one.
     QPainter painter(this);
-    painter.fillRect(visualRect(this, QRect(QPoint(twips(210), twips(1710)),
-                                            QPoint(twips(4380), twips(1710) + 1))),
+    painter.fillRect(platform::visualRect(this, QRect(QPoint(twips(210), twips(1710)),
+                                                      QPoint(twips(4380), twips(1710) + 1))),
                      Qt::white);
-    painter.fillRect(
-        visualRect(this, QRect(QPoint(twips(195), twips(1695)), QPoint(twips(4380), twips(1695)))),
-        QColor(0x80, 0x80, 0x80));
+    painter.fillRect(platform::visualRect(this, QRect(QPoint(twips(195), twips(1695)),
+                                                      QPoint(twips(4380), twips(1695)))),
+                     QColor(0x80, 0x80, 0x80));
 }
 
 } // namespace tarnel::ui

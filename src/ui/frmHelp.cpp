@@ -1,9 +1,9 @@
 #include "frmHelp.h"
 
+#include "platform/Centring.h"
+#include "platform/Direction.h"
+#include "platform/Fonts.h"
 #include "ui/CellButton.h"
-#include "ui/Centring.h"
-#include "ui/Direction.h"
-#include "ui/Fonts.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
 
@@ -87,7 +87,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     setFixedSize(twips(6030), twips(3960));
     setModal(true);
     if (owner != nullptr) {
-        placeCentred(this, [owner] { return outerGeometry(owner); });
+        platform::placeCentred(this, [owner] { return platform::outerGeometry(owner); });
     }
 
     for (const DrawingButton& drawing : kDrawing) {
@@ -101,7 +101,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
         knop_.at(static_cast<std::size_t>(drawing.index)) = button;
     }
 
-    const QFont font = sansSerifBold(8.25);
+    const QFont font = platform::sansSerifBold(8.25);
     for (std::size_t i = 0; i < kRules.size(); ++i) {
         const Rule& rule = kRules[i];
         auto* label = new QLabel(tr(rule.text), this);
@@ -118,7 +118,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setGeometry(twipsRect(2408, 3465, 1215, 375));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    placeForDirection(this);
+    platform::placeForDirection(this);
     okButton_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -139,8 +139,8 @@ void frmHelp::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QColor colour = palette().color(QPalette::WindowText);
     for (const int y : kLineHeights) {
-        painter.fillRect(visualRect(this, QRect(QPoint(twips(kLineLeft), twips(y)),
-                                                QPoint(twips(kLineRight), twips(y)))),
+        painter.fillRect(platform::visualRect(this, QRect(QPoint(twips(kLineLeft), twips(y)),
+                                                          QPoint(twips(kLineRight), twips(y)))),
                          colour);
     }
 }

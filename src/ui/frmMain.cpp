@@ -1,9 +1,9 @@
 #include "frmMain.h"
 
+#include "platform/Centring.h"
+#include "platform/Contrast.h"
+#include "platform/Fonts.h"
 #include "ui/CellButton.h"
-#include "ui/Centring.h"
-#include "ui/Contrast.h"
-#include "ui/Fonts.h"
 #include "ui/GameTexts.h"
 #include "ui/IndicatorButton.h"
 #include "ui/Pictures.h"
@@ -51,12 +51,13 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override
     {
         const QColor face = palette().color(QPalette::Button);
-        if (contrastRatio(palette().color(kWorkspaceRole), face) >= kMarkContrast) {
+        if (platform::contrastRatio(palette().color(kWorkspaceRole), face) >=
+            platform::kMarkContrast) {
             return; // the filled background is enough
         }
         QPainter painter(this);
-        const QColor lines = markColour(palette().color(QPalette::Shadow), face,
-                                        palette().color(QPalette::ButtonText));
+        const QColor lines = platform::markColour(palette().color(QPalette::Shadow), face,
+                                                  palette().color(QPalette::ButtonText));
         painter.fillRect(rect(), QBrush(lines, Qt::BDiagPattern));
     }
 };
@@ -111,7 +112,7 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
 
     menuBar()->setNativeMenuBar(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    placeCentred(this, [this] { return screenArea(this); });
+    platform::placeCentred(this, [this] { return platform::screenArea(this); });
 }
 
 frmMain::~frmMain() = default;
@@ -156,7 +157,7 @@ void frmMain::createStatusRow(QWidget* client)
     btnRed_->setGeometry(0, kStatusTop, 67, kStatusHeight);
 
     for (QPushButton* score : {btnRedPoints_, btnYellowPoints_}) {
-        score->setFont(sansSerifBold(8.25));
+        score->setFont(platform::sansSerifBold(8.25));
         score->setFocusPolicy(Qt::StrongFocus);
         score->setAutoDefault(false);
     }
@@ -197,7 +198,7 @@ void frmMain::centreOnScreen()
     // An estimate by the inner size; the first showing centres the window
     // by its frame (placeCentred).
     adjustSize();
-    centreOn(this, screenArea(this));
+    platform::centreOn(this, platform::screenArea(this));
 }
 
 void frmMain::onTimerTick()
@@ -252,7 +253,7 @@ void frmMain::showMessage(const QString& text, const std::function<void()>& clos
     // window manager then frames it, and reports that frame, as a window
     // that cannot be resized.
     box->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    placeCentred(box, [this] { return outerGeometry(this); });
+    platform::placeCentred(box, [this] { return platform::outerGeometry(this); });
     // Modal without a loop of its own: the program's one event loop goes on,
     // and nothing behind the box takes input until it closes.
     box->setWindowModality(Qt::ApplicationModal);

@@ -1,8 +1,8 @@
 #include "frmSplash.h"
 
-#include "ui/Centring.h"
-#include "ui/Direction.h"
-#include "ui/Fonts.h"
+#include "platform/Centring.h"
+#include "platform/Direction.h"
+#include "platform/Fonts.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
 
@@ -44,20 +44,20 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     lblWelcome_->setObjectName(QStringLiteral("lblWelcome"));
     lblWelcome_->setGeometry(twipsRect(120, 1320, 5970, 390));
     lblWelcome_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblWelcome_->setFont(serifBold(18));
+    lblWelcome_->setFont(platform::serifBold(18));
     // A taller script's line may take the free room down to the name.
-    fitOneLine(lblWelcome_, twips(1920 - 1320));
+    platform::fitOneLine(lblWelcome_, twips(1920 - 1320));
 
     // The design text "Product" gives way to the application title at load.
     lblProductName_ = new QLabel(QStringLiteral("Product"), fraMainFrame_);
     lblProductName_->setObjectName(QStringLiteral("lblProductName"));
     lblProductName_->setGeometry(twipsRect(120, 1920, 5940, 660));
     lblProductName_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblProductName_->setFont(serifBold(29.25));
+    lblProductName_->setFont(platform::serifBold(29.25));
     lblProductName_->setText(QCoreApplication::applicationName());
 
-    placeForDirection(this);
-    placeForDirection(fraMainFrame_);
+    platform::placeForDirection(this);
+    platform::placeForDirection(fraMainFrame_);
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer"));
@@ -68,7 +68,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 
     if (const QScreen* screen = this->screen()) {
         fitInto(screen->availableGeometry().size());
-        move(centredCorner(size(), screen->geometry(), screen->availableGeometry()));
+        move(platform::centredCorner(size(), screen->geometry(), screen->availableGeometry()));
     }
 }
 

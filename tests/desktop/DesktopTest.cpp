@@ -1,9 +1,9 @@
 // On a real desktop: an X server with the openbox window manager, started by
 // session.sh. Windows must be centred by their frames, and real key presses
 // (XTEST, sent by xdotool) must reach the window that ought to have them.
+#include "platform/Centring.h"
+#include "platform/Contrast.h"
 #include "support/UiFixture.h"
-#include "ui/Centring.h"
-#include "ui/Contrast.h"
 #include "ui/frmAbout.h"
 #include "ui/frmHelp.h"
 
@@ -41,7 +41,7 @@ void desktop(const char* command, const QWidget* window)
 
 bool framed(const QWidget* window)
 {
-    return outerGeometry(window).size() != window->size();
+    return platform::outerGeometry(window).size() != window->size();
 }
 
 // Centre on centre within two pixels each way.
@@ -98,11 +98,13 @@ protected:
     void expectCentredThenEscape(QWidget* modal)
     {
         EXPECT_TRUE(eventually([&] {
-            return centredOn(outerGeometry(modal), outerGeometry(window.get()));
+            return centredOn(platform::outerGeometry(modal), platform::outerGeometry(window.get()));
         })) << modal->metaObject()->className()
-            << " at " << outerGeometry(modal).x() << "," << outerGeometry(modal).y() << " "
-            << outerGeometry(modal).width() << "x" << outerGeometry(modal).height() << " over "
-            << outerGeometry(window.get()).x() << "," << outerGeometry(window.get()).y();
+            << " at " << platform::outerGeometry(modal).x() << ","
+            << platform::outerGeometry(modal).y() << " " << platform::outerGeometry(modal).width()
+            << "x" << platform::outerGeometry(modal).height() << " over "
+            << platform::outerGeometry(window.get()).x() << ","
+            << platform::outerGeometry(window.get()).y();
         pressKeys({QStringLiteral("Escape")});
     }
 
@@ -121,8 +123,10 @@ protected:
 TEST_F(DesktopTest, TheMainWindowIsCentredByItsFrame)
 {
     const QRect screen = window->screen()->geometry();
-    EXPECT_TRUE(eventually([&] { return centredOn(outerGeometry(window.get()), screen); }));
-    EXPECT_GT(outerGeometry(window.get()).height(), window->height()) << "a title bar is there";
+    EXPECT_TRUE(
+        eventually([&] { return centredOn(platform::outerGeometry(window.get()), screen); }));
+    EXPECT_GT(platform::outerGeometry(window.get()).height(), window->height())
+        << "a title bar is there";
 }
 
 // Opened centred from its first frame on, and never moved again: not after
@@ -140,16 +144,17 @@ TEST_F(DesktopTest, AWindowOpensCentredAndStaysWhereThePersonPutsIt)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         // Framed and exposed: before that, Qt may still hold a placeholder.
         if (framed(&second) && second.windowHandle()->isExposed()) {
-            seen.insert({outerGeometry(&second).x(), outerGeometry(&second).y()});
+            seen.insert(
+                {platform::outerGeometry(&second).x(), platform::outerGeometry(&second).y()});
         }
     }
     EXPECT_EQ(seen.size(), 1U) << "the first frame moved";
-    EXPECT_TRUE(centredOn(outerGeometry(&second), second.screen()->geometry()));
+    EXPECT_TRUE(centredOn(platform::outerGeometry(&second), second.screen()->geometry()));
 
-    const QPoint before = outerGeometry(&second).topLeft();
+    const QPoint before = platform::outerGeometry(&second).topLeft();
     desktop("xdotool windowmove %1 200 150", &second);
-    ASSERT_TRUE(eventually([&] { return outerGeometry(&second).topLeft() != before; }));
-    const QPoint moved = outerGeometry(&second).topLeft();
+    ASSERT_TRUE(eventually([&] { return platform::outerGeometry(&second).topLeft() != before; }));
+    const QPoint moved = platform::outerGeometry(&second).topLeft();
     EXPECT_NE(moved, before) << "the person's move was undone";
     desktop("xdotool windowminimize %1", &second);
     EXPECT_TRUE(eventually([&] { return second.isMinimized(); }));
@@ -159,14 +164,15 @@ TEST_F(DesktopTest, AWindowOpensCentredAndStaysWhereThePersonPutsIt)
     EXPECT_TRUE(eventually([&] { return !second.windowHandle()->isExposed(); }));
     desktop("wmctrl -s 0", &second);
     EXPECT_TRUE(eventually([&] { return second.windowHandle()->isExposed(); }));
-    EXPECT_EQ(outerGeometry(&second).topLeft(), moved);
+    EXPECT_EQ(platform::outerGeometry(&second).topLeft(), moved);
 
     desktop("xdotool windowmove %1 1100 900", &second);
-    ASSERT_TRUE(eventually([&] { return outerGeometry(&second).x() >= 1000; }));
+    ASSERT_TRUE(eventually([&] { return platform::outerGeometry(&second).x() >= 1000; }));
     whileModal([&] { frmAbout::showModal(&second); },
                [&](QWidget* modal) {
                    EXPECT_TRUE(eventually([&] {
-                       return second.screen()->availableGeometry().contains(outerGeometry(modal));
+                       return second.screen()->availableGeometry().contains(
+                           platform::outerGeometry(modal));
                    }));
                    pressKeys({QStringLiteral("Escape")});
                });
@@ -184,7 +190,8 @@ TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
         pressKeys({QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down")});
         EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(17); }));
         const QImage cell = window->Knop(17)->grab().toImage();
-        EXPECT_GE(contrastRatio(cell.pixelColor(5, 16), cell.pixelColor(16, 16)), kMarkContrast)
+        EXPECT_GE(platform::contrastRatio(cell.pixelColor(5, 16), cell.pixelColor(16, 16)),
+                  platform::kMarkContrast)
             << palette.name;
     }
     QApplication::setPalette(original);

@@ -1,7 +1,7 @@
 // What assistive technology reads, keyboard-only play, and the board's
 // looks at any scale factor.
+#include "platform/Contrast.h"
 #include "support/UiFixture.h"
-#include "ui/Contrast.h"
 #include "ui/Pictures.h"
 #include "ui/frmAbout.h"
 
@@ -198,28 +198,30 @@ TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
     // Out-of-play cell 32 stands out from free cell 2, by colour or hatching.
     double hole = 0;
     for (int x = 2 * 33 + 2; x < 3 * 33; ++x) {
-        hole = std::max(
-            hole, contrastRatio(image.pixelColor(x, 2 * 33 + 16), image.pixelColor(66 + 16, 16)));
+        hole = std::max(hole, platform::contrastRatio(image.pixelColor(x, 2 * 33 + 16),
+                                                      image.pixelColor(66 + 16, 16)));
     }
-    EXPECT_GE(hole, kMarkContrast);
+    EXPECT_GE(hole, platform::kMarkContrast);
     const QColor bar = image.pixelColor(window->btnRed()->pictureRect().left() - 3, 331 + 13);
-    EXPECT_GE(contrastRatio(bar, palette.color(QPalette::Button)), kMarkContrast);
+    EXPECT_GE(platform::contrastRatio(bar, palette.color(QPalette::Button)),
+              platform::kMarkContrast);
     // Yellow's cell 1 is flat to its edge; free cell 2's edge is clear of its face.
     EXPECT_EQ(image.pixel(66, 16), image.pixel(33 + 16, 16));
-    EXPECT_GE(contrastRatio(image.pixelColor(99, 16), image.pixelColor(66 + 16, 16)),
-              kMarkContrast);
+    EXPECT_GE(platform::contrastRatio(image.pixelColor(99, 16), image.pixelColor(66 + 16, 16)),
+              platform::kMarkContrast);
 
     window->Knop(2)->setFocus();
     const QImage focused = window->Knop(2)->grab().toImage();
-    EXPECT_GE(contrastRatio(focused.pixelColor(5, 16), focused.pixelColor(16, 16)), kMarkContrast)
+    EXPECT_GE(platform::contrastRatio(focused.pixelColor(5, 16), focused.pixelColor(16, 16)),
+              platform::kMarkContrast)
         << "the focus ring on a free cell";
 
     frmAbout about(window.get());
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         if (!label->text().isEmpty()) { // not the icon
-            EXPECT_GE(contrastRatio(label->palette().color(QPalette::WindowText),
-                                    label->palette().color(QPalette::Window)),
-                      kTextContrast)
+            EXPECT_GE(platform::contrastRatio(label->palette().color(QPalette::WindowText),
+                                              label->palette().color(QPalette::Window)),
+                      platform::kTextContrast)
                 << label->objectName().toStdString();
         }
     }

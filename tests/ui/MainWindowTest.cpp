@@ -1,7 +1,7 @@
 // The main window: its geometry, its looks and a person's and the
 // computer's moves through the real widgets.
+#include "platform/Centring.h"
 #include "support/UiFixture.h"
-#include "ui/Centring.h"
 #include "ui/Pictures.h"
 
 #include <QApplication>
@@ -51,7 +51,8 @@ TEST_F(MainWindowTest, IsCentredOnTheScreen)
     const QPoint screenCentre = window->screen()->geometry().center();
     // The frame as the platform has it (QWidget learns of it late).
     EXPECT_TRUE(eventually([&] {
-        return (screenCentre - outerGeometry(window.get()).center()).manhattanLength() <= 2;
+        return (screenCentre - platform::outerGeometry(window.get()).center()).manhattanLength() <=
+               2;
     }));
 }
 
@@ -66,7 +67,7 @@ TEST(Centring, KeepsTheFrameOnTheScreen)
          {std::tuple{about, QRect(-300, -200, 497, 401), QRect(0, 0, 1280, 1024), QPoint(0, 0)},
           std::tuple{main, QRect(0, 0, 400, 300), QRect(0, 0, 400, 300), QPoint(0, 0)},
           std::tuple{about, QRect(391, 0, 497, 100), QRect(0, 30, 1280, 994), QPoint(485, 30)}}) {
-        EXPECT_EQ(centredCorner(outer, reference, available), corner);
+        EXPECT_EQ(platform::centredCorner(outer, reference, available), corner);
     }
     // Two monitors side by side: a dialog goes to the one that holds most
     // of its main window.
@@ -74,7 +75,7 @@ TEST(Centring, KeepsTheFrameOnTheScreen)
     for (const auto& [reference, monitor] :
          {std::pair{QRect(1100, 300, 497, 401), 1}, std::pair{QRect(900, 300, 497, 401), 0},
           std::pair{QRect(3000, 0, 100, 100), 0}}) {
-        EXPECT_EQ(screenHoldingMostOf(reference, monitors), monitor);
+        EXPECT_EQ(platform::screenHoldingMostOf(reference, monitors), monitor);
     }
 }
 

@@ -2,10 +2,10 @@
 // texts, reads in its direction with the board unturned, fits its boxes and
 // is drawn by fonts that have its characters; English stays letter for
 // letter everywhere else.
+#include "platform/Translations.h"
 #include "support/TextChecks.h"
 #include "support/UiFixture.h"
 #include "ui/GameTexts.h"
-#include "ui/Translations.h"
 #include "ui/frmAbout.h"
 #include "ui/frmHelp.h"
 #include "ui/frmSplash.h"
@@ -57,13 +57,15 @@ class TranslationTest : public ::testing::TestWithParam<LocaleRow>
 protected:
     TranslationTest()
     {
-        const LocaleEnvironment environment{{}, {}, {}, QString::fromLatin1(GetParam().locale)};
-        language = installTranslations(chooseLanguage(environment, translatedLanguages()));
+        const platform::LocaleEnvironment environment{
+            {}, {}, {}, QString::fromLatin1(GetParam().locale)};
+        language = platform::installTranslations(
+            platform::chooseLanguage(environment, platform::translatedLanguages()));
         tables.buildAll();
         window = std::make_unique<frmMain>(tables);
         window->load();
     }
-    ~TranslationTest() override { removeTranslations(); }
+    ~TranslationTest() override { platform::removeTranslations(); }
 
     QString language;
     FieldTables tables;
@@ -197,7 +199,7 @@ TEST(Translations, EveryLanguageHasItsRow)
         rows << expectedLanguage(QString::fromLatin1(row.locale));
     }
     rows.removeAll(QString());
-    EXPECT_EQ(rows, translatedLanguages());
+    EXPECT_EQ(rows, platform::translatedLanguages());
 }
 
 // The language chosen from LANGUAGE and the locale, as gettext chooses (the
@@ -219,9 +221,9 @@ TEST(Translations, FollowTheLocaleVariables)
     }};
     // clang-format on
     for (const auto& [language, lang, expected] : rows) {
-        const LocaleEnvironment environment{
+        const platform::LocaleEnvironment environment{
             QString::fromLatin1(language), {}, {}, QString::fromLatin1(lang)};
-        EXPECT_EQ(chooseLanguage(environment, available), QString::fromLatin1(expected))
+        EXPECT_EQ(platform::chooseLanguage(environment, available), QString::fromLatin1(expected))
             << "LANGUAGE=" << language << " LANG=" << lang;
     }
 }
@@ -231,8 +233,8 @@ TEST(Translations, FollowTheLocaleVariables)
 // TARNEL_EXPECT_LANGUAGE (empty: English).
 TEST(SystemLocale, ChoosesTheLanguage)
 {
-    EXPECT_EQ(installTranslations(), qEnvironmentVariable("TARNEL_EXPECT_LANGUAGE"));
-    removeTranslations();
+    EXPECT_EQ(platform::installTranslations(), qEnvironmentVariable("TARNEL_EXPECT_LANGUAGE"));
+    platform::removeTranslations();
 }
 
 } // namespace

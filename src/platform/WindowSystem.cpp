@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 namespace {
 struct HeldMessage
@@ -107,4 +107,4 @@ bool compositorPlacesWindows()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 QRect visualRect(const QWidget* container, const QRect& logical)
 {
@@ -32,4 +32,4 @@ void placeForDirection(QWidget* container)
     }
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -14,7 +14,7 @@
 #include <xcb/xcb.h>
 #endif
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 #if TARNEL_HAVE_XCB
 namespace {
@@ -146,4 +146,4 @@ std::optional<QMargins> currentFrameExtents(QWindow* window)
 #endif
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -6,7 +6,7 @@
 #include <QProxyStyle>
 #include <QWidget>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 namespace {
 // The application's style, with the underline hint held back until Alt is
@@ -99,4 +99,4 @@ void showAccessKeysOnlyWithAlt(bool untilAlt)
     style->setUntilAlt(untilAlt);
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

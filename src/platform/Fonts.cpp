@@ -10,7 +10,7 @@
 #include <array>
 #include <cmath>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 namespace {
 // The Han faces of each language that writes Han characters: sans serif,
@@ -147,4 +147,4 @@ void fitOneLine(QLabel* label, int maxHeight)
     }
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 // True for the languages whose script joins its letters ("ar", "fa").
 bool writesJoinedLetters(const QString& language);
@@ -16,4 +16,4 @@ bool writesJoinedLetters(const QString& language);
 // application exists.
 void showAccessKeysOnlyWithAlt(bool untilAlt);
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -2,7 +2,7 @@
 // none.
 #pragma once
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 // Chooses the window system before the application starts, unless
 // QT_QPA_PLATFORM already names one. In a Wayland session that also offers
@@ -24,4 +24,4 @@ void displayOpened();
 // then leaves their placing to it.
 bool compositorPlacesWindows();
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -1,7 +1,7 @@
 #include "Translations.h"
 
-#include "ui/AccessKeys.h"
-#include "ui/Fonts.h"
+#include "platform/AccessKeys.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,7 +10,7 @@
 #include <QTranslator>
 #include <memory>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 namespace {
 struct Installed
@@ -180,4 +180,4 @@ QString installTranslations()
         chooseLanguage(LocaleEnvironment::fromProcess(), translatedLanguages()));
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -7,7 +7,7 @@
 
 class QWindow;
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 // The extents of the frame `window` will get: left, top (title bar
 // included), right, bottom. On X11 the window manager is asked with
@@ -24,4 +24,4 @@ std::optional<QMargins> expectedFrameExtents(QWindow* window);
 // or off X11.
 std::optional<QMargins> currentFrameExtents(QWindow* window);
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -15,7 +15,7 @@
 
 class QWidget;
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 // Centres `window` on the rectangle `reference` returns (global
 // coordinates) when it is first shown, by its outer size, and keeps it
@@ -47,4 +47,4 @@ QRect outerGeometry(const QWidget* window);
 // estimate its first showing corrects.
 void centreOn(QWidget* window, const QRect& reference);
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 // Moves the direct children of `container` to their mirrored places when
 // the container reads right to left, and turns left-aligned labels to the
@@ -18,4 +18,4 @@ void placeForDirection(QWidget* container);
 // it in its direction.
 QRect visualRect(const QWidget* container, const QRect& logical);
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -1,7 +1,7 @@
 #include "Centring.h"
 
-#include "ui/FrameExtents.h"
-#include "ui/WindowSystem.h"
+#include "platform/FrameExtents.h"
+#include "platform/WindowSystem.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -11,7 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 namespace {
 
@@ -198,4 +198,4 @@ void centreOn(QWidget* window, const QRect& reference)
     }
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

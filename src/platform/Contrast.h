@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 inline double relativeLuminance(const QColor& colour)
 {
@@ -36,4 +36,4 @@ inline QColor markColour(const QColor& preferred, const QColor& background, cons
     return contrastRatio(preferred, background) >= kMarkContrast ? preferred : fallback;
 }
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -12,7 +12,7 @@
 
 class QLabel;
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 // "MS Sans Serif" at `points`, regular and bold.
 QFont sansSerif(qreal points);
@@ -36,4 +36,4 @@ int lineHeight(const QString& text, const QFont& font);
 // fits. A label whose line fits keeps its height and font.
 void fitOneLine(QLabel* label, int maxHeight);
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tarnel::ui {
+namespace tarnel::platform {
 
 // The locale variables as gettext reads them.
 struct LocaleEnvironment
@@ -45,4 +45,4 @@ QString installTranslations();
 // Back to the English texts, left to right.
 void removeTranslations();
 
-} // namespace tarnel::ui
+} // namespace tarnel::platform
