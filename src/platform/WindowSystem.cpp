@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 namespace tarnel::platform {
 
@@ -67,7 +67,7 @@ void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString
                                 .toLocal8Bit();
     std::fputs(line.constData(), stderr);
     std::fflush(stderr);
-    _exit(1);
+    std::_Exit(1); // before Qt can abort
 }
 } // namespace
 

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the build under Wine, in the project's own Wine
+# prefix, quietly: what CTest runs each test program through.
+#   wine.sh PROGRAM.exe [ARGUMENTS...]
+set -euo pipefail
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnel/wine}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# The MinGW runtime (and Qt, when TARNEL_QT_WINDOWS names it) on the
+# program's DLL search path, as Windows paths on Wine's Z: drive.
+dirs=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
+[[ -n ${TARNEL_QT_WINDOWS:-} ]] && dirs+=("$TARNEL_QT_WINDOWS/bin")
+WINEPATH=$(printf 'Z:%s;' "${dirs[@]}" | tr / '\\')
+export WINEPATH
+exec wine "$@"
