@@ -62,6 +62,11 @@ xcb_connection_t* x11Connection()
 
 std::optional<QMargins> expectedFrameExtents(QWindow* window)
 {
+    // On Windows the frame follows from the window's style as soon as the
+    // window exists: no one needs to be asked.
+    if (window != nullptr && QGuiApplication::platformName() == QLatin1String("windows")) {
+        return window->frameMargins();
+    }
 #if TARNEL_HAVE_XCB
     xcb_connection_t* connection = x11Connection();
     if (connection == nullptr || window == nullptr) {

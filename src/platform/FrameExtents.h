@@ -10,8 +10,8 @@ class QWindow;
 namespace tarnel::platform {
 
 // The extents of the frame `window` will get: left, top (title bar
-// included), right, bottom. On X11 the window manager is asked with
-// _NET_REQUEST_FRAME_EXTENTS and answers on the unmapped window; with no
+// included), right, bottom. On Windows they follow from the window's style. On X11 the window
+// manager is asked with _NET_REQUEST_FRAME_EXTENTS and answers on the unmapped window; with no
 // window manager the extents are zero; elsewhere, or when the window
 // manager does not answer, they are unknown. Blocks for at most 50 ms, at
 // the opening of a window, and not at all once the window manager has left

@@ -117,6 +117,11 @@ QString chooseLanguage(const LocaleEnvironment& environment, const QStringList& 
         preferences = environment.language.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     }
     preferences << locale;
+    return choosePreferred(preferences, available);
+}
+
+QString choosePreferred(const QStringList& preferences, const QStringList& available)
+{
     for (const QString& preference : preferences) {
         const Entry entry = parse(preference);
         if (isEnglish(entry)) {
@@ -176,8 +181,15 @@ QString installTranslations(const QString& language)
 
 QString installTranslations()
 {
+#ifdef Q_OS_WIN
+    // Windows keeps no locale variables: the user's display languages, in
+    // the order the user gave them.
+    return installTranslations(
+        choosePreferred(QLocale::system().uiLanguages(), translatedLanguages()));
+#else
     return installTranslations(
         chooseLanguage(LocaleEnvironment::fromProcess(), translatedLanguages()));
+#endif
 }
 
 } // namespace tarnel::platform

@@ -30,6 +30,11 @@ struct LocaleEnvironment
 // pt_BR.
 QString chooseLanguage(const LocaleEnvironment& environment, const QStringList& available);
 
+// The first of `preferences` ("nl-BE", "zh-Hant-TW", "de_AT.UTF-8") that
+// `available` holds, matched as chooseLanguage matches each preference; an
+// English one ends the search. On Windows, the user's display languages.
+QString choosePreferred(const QStringList& preferences, const QStringList& available);
+
 // The languages Tarnel's texts are translated into.
 QStringList translatedLanguages();
 
@@ -39,7 +44,8 @@ QStringList translatedLanguages();
 // empty string when the texts stay English.
 QString installTranslations(const QString& language);
 
-// The language chosen from the process's locale variables, installed.
+// The language chosen from the process's locale variables (on Windows, from
+// the user's display languages), installed.
 QString installTranslations();
 
 // Back to the English texts, left to right.

@@ -226,6 +226,17 @@ TEST(Translations, FollowTheLocaleVariables)
         EXPECT_EQ(platform::chooseLanguage(environment, available), QString::fromLatin1(expected))
             << "LANGUAGE=" << language << " LANG=" << lang;
     }
+    // Windows' display languages, in order.
+    for (const auto& [languages, expected] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"zh-Hant-TW", "zh_TW"},
+                                                                    {"pt-PT;de-DE", "pt_BR"},
+                                                                    {"en-US;de-DE", ""},
+                                                                    {"eo;nl-BE", "nl"}}) {
+        EXPECT_EQ(platform::choosePreferred(QString::fromLatin1(languages).split(QLatin1Char(';')),
+                                            available),
+                  QString::fromLatin1(expected))
+            << languages;
+    }
 }
 
 // The locale comes from the process's environment. CTest runs this under
