@@ -23,7 +23,14 @@ options=(
 key=$(printf '%s\n' "$version" "${options[@]}" "$(cat "$here/mingw-w64.cmake")" | sha256sum | cut -c1-12)
 cache=${TARNEL_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnel/qt-windows-$key}
 prefix=$cache/prefix
+# Qt's own translations, from Debian's qt6-translations-l10n of the same
+# version, where this Qt looks for them.
+translations() {
+  mkdir -p "$prefix/translations"
+  cp /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
+}
 if [[ -f $prefix/lib/cmake/Qt6/Qt6Config.cmake ]]; then
+  translations
   echo "Qt $version for Windows is built: $prefix"
   echo "$prefix"
   exit 0
@@ -52,5 +59,6 @@ cmake -G Ninja -S /usr/src/googletest -B gtest-build -DCMAKE_BUILD_TYPE=Release 
 cmake --build gtest-build
 cmake --install gtest-build
 rm -rf gtest-build
+translations
 echo "Qt built in $((SECONDS / 60)) min $((SECONDS % 60)) s"
 echo "$prefix"

@@ -4,7 +4,11 @@
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextLayout>
 #include <algorithm>
 #include <array>
@@ -144,6 +148,25 @@ void fitOneLine(QLabel* label, int maxHeight)
     }
     if (needed > label->height()) {
         label->resize(label->width(), std::min(needed, maxHeight));
+    }
+}
+
+void fitCaption(QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const int room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const QString caption =
+        QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    QFont font = button->font();
+    while (QFontMetrics(font).horizontalAdvance(caption) > room &&
+           font.pointSizeF() - kPointStep >= kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - kPointStep);
+    }
+    if (font != button->font()) {
+        button->setFont(font);
     }
 }
 

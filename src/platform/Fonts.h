@@ -11,6 +11,7 @@
 #include <QFont>
 
 class QLabel;
+class QPushButton;
 
 namespace tarnel::platform {
 
@@ -35,5 +36,10 @@ int lineHeight(const QString& text, const QFont& font);
 // and where even that is too little its font gets smaller until the line
 // fits. A label whose line fits keeps its height and font.
 void fitOneLine(QLabel* label, int maxHeight);
+
+// Lets the caption of the fixed-size push button `button` show whole: where
+// it is wider than the room the style leaves inside the button's frame (a
+// Windows style leaves less), its font gets smaller until it fits.
+void fitCaption(QPushButton* button);
 
 } // namespace tarnel::platform

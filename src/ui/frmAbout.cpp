@@ -86,6 +86,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     cmdOK_->setGeometry(twipsRect(1718, 1890, 1155, 345));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    platform::fitCaption(cmdOK_);
 
     platform::placeForDirection(this);
 

@@ -118,6 +118,7 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setGeometry(twipsRect(2408, 3465, 1215, 375));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    platform::fitCaption(okButton_);
     platform::placeForDirection(this);
     okButton_->setFocus(Qt::OtherFocusReason);
 }

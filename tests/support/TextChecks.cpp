@@ -1,6 +1,7 @@
 #include "TextChecks.h"
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QLabel>
@@ -92,6 +93,17 @@ QList<QGlyphRun> glyphRuns(const QString& text, const QFont& font)
     return layout.glyphRuns();
 }
 } // namespace
+
+void forgetFoundFaces()
+{
+    // Adding and removing a font flushes Qt's caches of found faces.
+    const QString folder = qEnvironmentVariable(
+        "QT_QPA_FONTDIR", QStringLiteral("/usr/share/fonts/truetype/liberation"));
+    const int added =
+        QFontDatabase::addApplicationFont(folder + QStringLiteral("/LiberationSans-Regular.ttf"));
+    ASSERT_GE(added, 0) << "no Liberation Sans in " << folder.toStdString();
+    QFontDatabase::removeApplicationFont(added);
+}
 
 QString faceDrawing(const QString& text, const QFont& font)
 {

@@ -22,6 +22,11 @@ namespace tarnel::ui::testing {
 // `text` is left as a missing-glyph box.
 ::testing::AssertionResult fontHasEveryCharacter(const QString& text, const QFont& font);
 
+// Makes Qt forget the faces it has found for fonts so far, as it does when
+// the fonts on offer change: a language chosen afterwards picks its own
+// Han faces, also in a process that has shown another language before.
+void forgetFoundFaces();
+
 // The face that draws the first character of `text` in `font`, fallback
 // fonts included.
 QString faceDrawing(const QString& text, const QFont& font);

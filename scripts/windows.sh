@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds Tarnel for 64-bit Windows and runs its tests under Wine: installs
+# what is missing (MinGW-w64, Wine, the deb-src entry for Qt's source),
+# builds Qt for Windows once (scripts/windows/build_qt.sh, cached outside
+# the checkout), then the game and its tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version'; then
+  echo "Adding Debian's source archive (deb-src) for Qt's source"
+  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+    "${sudo[@]}" tee /etc/apt/sources.list.d/tarnel-deb-src.sources > /dev/null
+  "${sudo[@]}" apt-get update -qq
+fi
+tarnel_install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
+  fonts-wine dpkg-dev zip
+
+TARNEL_QT_WINDOWS=$(scripts/windows/build_qt.sh | tail -1)
+export TARNEL_QT_WINDOWS
+# Wine's prefix is made before the tests, detached: its background programs
+# would otherwise hold the tests' pipes open.
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnel/wine}
+setsid wineboot -i < /dev/null > /dev/null 2>&1 || true
+
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The portable zip for Windows: tarnel.exe, exactly the DLLs it and its
+# plugins import (found by following their import tables), the Windows
+# platform and style plugins, Qt's own translations and a qt.conf.
+#   package.sh BUILD_DIR QT_PREFIX      → BUILD_DIR/tarnel-VERSION-windows-x64.zip
+set -euo pipefail
+build=$1
+qt=$2
+version=$(sed -n 's/^project(Tarnel VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+stage=$build/package/tarnel
+rm -rf "$build/package" && mkdir -p "$stage/platforms" "$stage/styles" "$stage/translations"
+cp "$build/src/ui/tarnel.exe" "$stage/"
+cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
+cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+cp /usr/share/qt6/translations/qtbase_*.qm "$stage/translations/"
+printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' > "$stage/qt.conf"
+
+# Every DLL imported, and what those import, from Qt and the MinGW runtime;
+# Windows' own DLLs are left to Windows.
+search=("$qt/bin" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
+queue=("$stage/tarnel.exe" "$stage/platforms/qwindows.dll" "$stage/styles/qwindowsvistastyle.dll")
+while ((${#queue[@]})); do
+  file=${queue[0]}
+  queue=("${queue[@]:1}")
+  while read -r dll; do
+    [[ -e $stage/$dll ]] && continue
+    for dir in "${search[@]}"; do
+      if [[ -e $dir/$dll ]]; then
+        cp "$dir/$dll" "$stage/"
+        queue+=("$stage/$dll")
+        break
+      fi
+    done
+  done < <(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p')
+done
+
+zip="$(realpath -m "$build")/tarnel-$version-windows-x64.zip"
+rm -f "$zip"
+(cd "$build/package" && zip -qr9 "$zip" tarnel)
+echo "$zip"
