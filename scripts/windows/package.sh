@@ -34,6 +34,9 @@ while ((${#queue[@]})); do
   done < <(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p')
 done
 
+# Without their symbols: a player's download, not a debugger's.
+find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+
 zip="$(realpath -m "$build")/tarnel-$version-windows-x64.zip"
 rm -f "$zip"
 (cd "$build/package" && zip -qr9 "$zip" tarnel)
