@@ -1,0 +1,44 @@
+"""tarnel.exe as Windows reads it: a GUI program whose version record says
+1.00.0010, Tarnel, tarnel, tarnel.exe in United States English, and whose
+first icon is the 32 x 32 image in 16 colours.   check_exe.py TARNEL_EXE"""
+import struct
+import sys
+
+import pefile
+
+pe = pefile.PE(sys.argv[1])
+failures = []
+if pe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
+    failures.append("not a GUI program: it would open a console window")
+
+expected = {b"FileVersion": b"1.00.0010", b"ProductVersion": b"1.00.0010",
+            b"ProductName": b"Tarnel", b"InternalName": b"tarnel",
+            b"OriginalFilename": b"tarnel.exe"}
+strings, languages = {}, []
+for info in getattr(pe, "FileInfo", [[]])[0]:
+    for table in getattr(info, "StringTable", []):
+        languages.append(table.LangID)
+        strings.update(table.entries)
+    for var in getattr(info, "Var", []):
+        languages.append(var.entry)
+for key, value in expected.items():
+    if strings.get(key) != value:
+        failures.append(f"{key.decode()} is {strings.get(key)!r}, not {value!r}")
+if b"040904b0" not in languages:
+    failures.append(f"no United States English record: {languages}")
+
+# The first icon of the first icon group: width, height, colour count.
+resources = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
+for entry in resources.entries if resources else []:
+    if entry.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"]:
+        data = entry.directory.entries[0].directory.entries[0].data.struct
+        group = pe.get_data(data.OffsetToData, data.Size)
+        width, height, colours = struct.unpack_from("<BBB", group, 6)
+        if (width, height, colours) != (32, 32, 16):
+            failures.append(f"first icon {width} x {height}, {colours} colours")
+        break
+else:
+    failures.append("no icon")
+
+print("\n".join(failures) if failures else "version record and icon as they should be")
+sys.exit(1 if failures else 0)
