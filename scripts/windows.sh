@@ -16,7 +16,7 @@ if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version'; then
   "${sudo[@]}" apt-get update -qq
 fi
 tarnel_install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
-  fonts-wine dpkg-dev zip python3-pefile
+  fonts-wine dpkg-dev zip python3-pefile nsis x11-apps
 
 TARNEL_QT_WINDOWS=$(scripts/windows/build_qt.sh | tail -1)
 export TARNEL_QT_WINDOWS

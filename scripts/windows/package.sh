@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The portable zip for Windows: tarnel.exe, exactly the DLLs it and its
-# plugins import (found by following their import tables), the Windows
-# platform and style plugins, Qt's own translations and a qt.conf.
-#   package.sh BUILD_DIR QT_PREFIX      → BUILD_DIR/tarnel-VERSION-windows-x64.zip
+# What a Windows player downloads: the portable zip (tarnel.exe, exactly the
+# DLLs it and its plugins import, found by following their import tables,
+# the Windows platform and style plugins, Qt's own translations and a
+# qt.conf) and the installer made from the same files.
+#   package.sh BUILD_DIR QT_PREFIX
+#     → BUILD_DIR/tarnel-VERSION-windows-x64.zip, BUILD_DIR/tarnel-VERSION-setup.exe
 set -euo pipefail
 build=$1
 qt=$2
@@ -41,3 +43,16 @@ zip="$(realpath -m "$build")/tarnel-$version-windows-x64.zip"
 rm -f "$zip"
 (cd "$build/package" && zip -qr9 "$zip" tarnel)
 echo "$zip"
+
+# The installer removes exactly what it installed: files, then folders.
+files=$(realpath "$build/package")/uninstall-files.nsh
+(
+  cd "$stage"
+  find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+  find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
+) > "$files"
+setup="$(realpath -m "$build")/tarnel-$version-setup.exe"
+makensis -V2 -DSTAGE="$(realpath "$stage")" -DFILES="$files" -DVERSION="$version" \
+  -DICON="$(realpath "$(dirname "$0")/../../src/ui/icons/tarnel.ico")" -DOUTFILE="$setup" \
+  "$(dirname "$0")/tarnel.nsi"
+echo "$setup"
