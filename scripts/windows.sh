@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds Tarnel for 64-bit Windows and runs its tests under Wine: installs
-# what is missing (MinGW-w64, Wine, the deb-src entry for Qt's source),
-# builds Qt for Windows once (scripts/windows/build_qt.sh, cached outside
-# the checkout), then the game and its tests.
+# what is missing (MinGW-w64, Wine, NSIS, the deb-src entry for Qt's
+# source), builds Qt for Windows once (scripts/windows/build_qt.sh, cached
+# outside the checkout), then the game, its zip and its installer
+# (build/windows/tarnel-VERSION-windows-x64.zip and -setup.exe), and runs
+# the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -16,7 +18,7 @@ if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version'; then
   "${sudo[@]}" apt-get update -qq
 fi
 tarnel_install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
-  fonts-wine dpkg-dev zip python3-pefile nsis x11-apps
+  fonts-wine dpkg-dev zip python3-pefile nsis x11-apps xvfb openbox xdotool
 
 TARNEL_QT_WINDOWS=$(scripts/windows/build_qt.sh | tail -1)
 export TARNEL_QT_WINDOWS
