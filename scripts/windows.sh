@@ -20,6 +20,7 @@ fi
 tarnel_install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
   fonts-wine dpkg-dev zip python3-pefile nsis x11-apps xvfb openbox xdotool
 
+scripts/windows/build_qt.sh # with Qt's progress, the first time
 TARNEL_QT_WINDOWS=$(scripts/windows/build_qt.sh | tail -1)
 export TARNEL_QT_WINDOWS
 # Wine's prefix is made before the tests, detached: its background programs
