@@ -89,9 +89,11 @@ private:
     }
 
     // Centres the window with a frame of `margins`. Before the window is
-    // mapped, the widget's own position is what the platform maps it at (a
+    // mapped, the widget's own geometry is what the platform maps it at (a
     // position set on its platform window alone would be overwritten then);
-    // after that, the platform window's.
+    // after that, the platform window's. The inner geometry is set, not the
+    // position: QWidget::move() means the frame's corner once the platform
+    // knows the frame, as Windows does before mapping.
     void setPosition(const QMargins& margins)
     {
         const QRect reference = reference_();
@@ -104,7 +106,7 @@ private:
         if (exposed()) {
             window_->windowHandle()->setPosition(inner);
         } else {
-            window_->move(inner);
+            window_->setGeometry(QRect(inner, window_->size()));
         }
     }
 

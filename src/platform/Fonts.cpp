@@ -156,13 +156,16 @@ void fitCaption(QPushButton* button)
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    const int room =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const QSize room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size();
     const QString caption =
         QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const auto fits = [&](const QFont& font) {
+        return QFontMetrics(font).horizontalAdvance(caption) <= room.width() &&
+               lineHeight(caption, font) <= room.height();
+    };
     QFont font = button->font();
-    while (QFontMetrics(font).horizontalAdvance(caption) > room &&
-           font.pointSizeF() - kPointStep >= kSmallestPoints) {
+    while (!fits(font) && font.pointSizeF() - kPointStep >= kSmallestPoints) {
         font.setPointSizeF(font.pointSizeF() - kPointStep);
     }
     if (font != button->font()) {

@@ -183,9 +183,8 @@ TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
     EXPECT_EQ(QApplication::focusWidget(), window->Knop(0));
     // From the first arrow key on, the focused cell shows a ring that stands
     // out from its face, on every palette.
-    const QPalette original = QApplication::palette();
     for (const PaletteCase& palette : kPalettes) {
-        applyPalette(palette);
+        const DesktopPalette desktop(palette);
         window->Knop(0)->setFocus();
         pressKeys({QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down")});
         EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(17); }));
@@ -194,7 +193,6 @@ TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
                   platform::kMarkContrast)
             << palette.name;
     }
-    QApplication::setPalette(original);
     window->Knop(0)->setFocus();
     pressKeys({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab")});
     EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(3); }));

@@ -46,7 +46,8 @@ void BoxAnswerer::poll()
     handling_ = nullptr;
 }
 
-void applyPalette(const PaletteCase& palette)
+DesktopPalette::DesktopPalette(const PaletteCase& palette)
+    : application_(QApplication::palette()), buttons_(QApplication::palette("QAbstractButton"))
 {
     if (!palette.face.isValid()) {
         return;
@@ -57,6 +58,13 @@ void applyPalette(const PaletteCase& palette)
     desktop.setColor(QPalette::Highlight, palette.highlight);
     desktop.setColor(QPalette::Dark, palette.dark);
     QApplication::setPalette(desktop);
+    QApplication::setPalette(desktop, "QAbstractButton");
+}
+
+DesktopPalette::~DesktopPalette()
+{
+    QApplication::setPalette(application_);
+    QApplication::setPalette(buttons_, "QAbstractButton");
 }
 
 ::testing::AssertionResult windowShowsTheGame(const frmMain& window)
@@ -108,6 +116,8 @@ WindowFixture::WindowFixture()
     window->load();
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    // A window manager activates it a little later; the focus is only real then.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
 WindowFixture::~WindowFixture() = default;

@@ -67,8 +67,21 @@ inline const PaletteCase kPalettes[] = {
      QColor(0x23, 0x23, 0x23)},
     {"HighContrast", Qt::black, Qt::white, QColor(0x1A, 0xEB, 0xFF), QColor(0x40, 0x40, 0x40)},
 };
-// Gives the application `palette` (the default one stays as it is).
-void applyPalette(const PaletteCase& palette);
+// Gives the application `palette` while it lives (the default one stays as
+// it is), buttons included: the Windows theme gives them a palette of
+// their own, whose highlight and text would otherwise stay the system's.
+class DesktopPalette
+{
+public:
+    explicit DesktopPalette(const PaletteCase& palette);
+    ~DesktopPalette();
+    DesktopPalette(const DesktopPalette&) = delete;
+    DesktopPalette& operator=(const DesktopPalette&) = delete;
+
+private:
+    const QPalette application_;
+    const QPalette buttons_;
+};
 
 // A loaded, shown main window with built tables.
 class WindowFixture : public ::testing::Test

@@ -91,11 +91,12 @@ TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)
     const QImage marked = window->btnYellow()->grab().toImage();
     const QRect picture = window->btnYellow()->pictureRect();
     const qreal scale = marked.devicePixelRatio();
-    const QColor highlight = window->btnYellow()->palette().color(QPalette::Highlight);
-    EXPECT_EQ(marked.pixelColor(qRound((picture.left() - 3) * scale), qRound(13 * scale)),
-              highlight);
-    EXPECT_EQ(marked.pixelColor(qRound((picture.right() + 4) * scale), qRound(13 * scale)),
-              highlight);
+    const QPalette& palette = window->btnYellow()->palette();
+    const QColor mark =
+        platform::markColour(palette.color(QPalette::Highlight), palette.color(QPalette::Button),
+                             palette.color(QPalette::ButtonText));
+    EXPECT_EQ(marked.pixelColor(qRound((picture.left() - 3) * scale), qRound(13 * scale)), mark);
+    EXPECT_EQ(marked.pixelColor(qRound((picture.right() + 4) * scale), qRound(13 * scale)), mark);
     for (int x = picture.left(); x <= picture.right(); x += 7) {
         for (int y = 0; y < picture.height(); y += 5) {
             ASSERT_EQ(marked.pixelColor(qFloor((x + 0.5) * scale), qFloor((y + 0.5) * scale)),
@@ -181,14 +182,11 @@ TEST_F(AccessTest, BoardIsSeamlessAndTakenCellsAreFilledAtAnyScale)
 // cell differs from a yellow one by its raised edge, not by colour alone.
 class PaletteTest : public WindowFixture, public ::testing::WithParamInterface<PaletteCase>
 {
-protected:
-    ~PaletteTest() override { QApplication::setPalette(original_); }
-    const QPalette original_ = QApplication::palette();
 };
 
 TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
 {
-    applyPalette(GetParam());
+    const DesktopPalette desktop(GetParam());
     const QPalette palette = QApplication::palette();
     window->Timer()->stop();
     window->Knop(0)->click(); // red's move

@@ -1,6 +1,6 @@
 """tarnel.exe as Windows reads it: a GUI program whose version record says
 1.00.0010, Tarnel, tarnel, tarnel.exe in United States English, and whose
-first icon is the 32 x 32 image in 16 colours.   check_exe.py TARNEL_EXE"""
+first icon is the 32 x 32 image in 16 colours, with larger sizes after it.   check_exe.py TARNEL_EXE"""
 import struct
 import sys
 
@@ -27,15 +27,20 @@ for key, value in expected.items():
 if b"040904b0" not in languages:
     failures.append(f"no United States English record: {languages}")
 
-# The first icon of the first icon group: width, height, colour count.
+# The first icon group: its first image 32 x 32 in 16 colours, and the
+# larger sizes the desktop shows (256 x 256 is listed as 0 x 0).
 resources = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
 for entry in resources.entries if resources else []:
     if entry.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"]:
         data = entry.directory.entries[0].directory.entries[0].data.struct
         group = pe.get_data(data.OffsetToData, data.Size)
-        width, height, colours = struct.unpack_from("<BBB", group, 6)
-        if (width, height, colours) != (32, 32, 16):
-            failures.append(f"first icon {width} x {height}, {colours} colours")
+        images = [struct.unpack_from("<BBB", group, 6 + 14 * i)
+                  for i in range(struct.unpack_from("<H", group, 4)[0])]
+        if images[0] != (32, 32, 16):
+            failures.append(f"first icon {images[0]}: width, height, colours")
+        sizes = {width or 256 for width, _, _ in images}
+        if not {64, 256} <= sizes:
+            failures.append(f"icon sizes {sorted(sizes)}: no 64 or 256")
         break
 else:
     failures.append("no icon")

@@ -52,9 +52,12 @@ window=$(xdotool search --onlyvisible --name '^Tarnel$' | tail -1)
 await bash -c "xwininfo -id $window | grep -q IsViewable" || fail "the main window is not shown"
 read -r x y w h < <(xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$4}
   /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}')
+# Its frame, as the window manager drew it, centred on the screen.
+IFS=', ' read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')
 screen=$(xdpyinfo | awk '/dimensions:/{print $2}')
-dx=$((x + w / 2 - ${screen%x*} / 2)) dy=$((y + h / 2 - ${screen#*x} / 2))
-((dx >= -4 && dx <= 4 && dy >= -20 && dy <= 20)) || fail "not centred (off by $dx,$dy)"
+dx=$((x - left + (left + w + right) / 2 - ${screen%x*} / 2))
+dy=$((y - top + (top + h + bottom) / 2 - ${screen#*x} / 2))
+((dx >= -4 && dx <= 4 && dy >= -4 && dy <= 4)) || fail "not centred (its frame off by $dx,$dy)"
 # Red to move: its indicator shows. Red takes a cell; once the computer's
 # yellow has answered, red's indicator shows again beside red's cell.
 await red_above 0 || fail "the window is not drawn"
