@@ -3,7 +3,14 @@
 # prefix, quietly: what CTest runs each test program through.
 #   wine.sh PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
-export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnel/wine}
+# Programs on a display get a prefix of their own: a Wine server started
+# without a display would give every program sharing it a desktop with none.
+prefix=${XDG_CACHE_HOME:-$HOME/.cache}/tarnel/wine
+[[ -n ${DISPLAY:-} ]] && prefix+=-desktop
+export WINEPREFIX=${WINEPREFIX:-$prefix}
+# A new prefix is made first, detached: Wine's background programs would
+# otherwise hold the caller's pipes open.
+[[ -e $WINEPREFIX/system.reg ]] || setsid wineboot -i < /dev/null > /dev/null 2>&1
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # The MinGW runtime (and Qt, when TARNEL_QT_WINDOWS names it) on the

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The installer under Wine, in a fresh prefix: a silent install puts the game
-# in the person's own programs folder with a Start menu entry and an entry in
-# Apps & features; a silent uninstall leaves no file and no key behind.
+# The installer under Wine, in a fresh prefix, on a desktop (run by
+# tests/desktop/session.sh): a silent install puts the game in the person's
+# own programs folder with a Start menu entry, from which it starts, and an
+# entry in Apps & features; a silent uninstall leaves no file and no key
+# behind.
 #   installer.sh SETUP_EXE
 set -uo pipefail
 setup=$(realpath "$1")
@@ -11,6 +13,7 @@ trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
 setsid wineboot -i < /dev/null > /dev/null 2>&1
 status=0
 fail() { echo "FAIL: $*"; status=1; }
+await() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarnel'
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -v Public | head -1)
 home="$WINEPREFIX/drive_c/users/$user"
@@ -21,6 +24,26 @@ wine "$setup" /S < /dev/null > /dev/null 2>&1
 wineserver -w
 [[ -f $game/tarnel.exe && -f $game/platforms/qwindows.dll ]] || fail "the game is not installed"
 [[ -f $menu ]] || fail "no Start menu entry"
+# The main window: the splash before it has the same title, but less height.
+main_window() {
+  local window
+  for window in $(xdotool search --onlyvisible --name '^Tarnel$'); do
+    xwininfo -id "$window" | awk '/Height:/{exit !($2 > 300)}' && echo "$window" && return 0
+  done
+  return 1
+}
+game_ended() { ! pgrep -f 'tarnel[.]exe' > /dev/null; }
+wine start /unix "$menu" < /dev/null > /dev/null 2>&1
+if await main_window > /dev/null; then
+  # A click on the board's last row gives it the keyboard, as a player would.
+  read -r x y h < <(xwininfo -id "$(main_window)" | awk '/Absolute upper-left X/{x=$4}
+    /Absolute upper-left Y/{y=$4} /Height/{h=$2} END{print x, y, h}')
+  xdotool mousemove $((x + 17)) $((y + h - 26 - 17)) click 1 sleep 0.5 key --clearmodifiers ctrl+x
+  await game_ended || fail "Exit did not end the game"
+else
+  fail "the Start menu entry did not start the game"
+fi
+wineserver -k # the desktop's own programs, which a display keeps running
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
 for value in "DisplayName.*Tarnel" "DisplayVersion.*[0-9]" "DisplayIcon.*tarnel.exe" \
   "UninstallString.*uninstall.exe"; do
@@ -31,5 +54,5 @@ wine "$game/uninstall.exe" /S < /dev/null > /dev/null 2>&1
 wineserver -w # also waits for the copy of itself the uninstaller runs on
 [[ -e $game || -e $menu ]] && fail "left behind: $(ls -R "$game" 2>/dev/null | head -5) $menu"
 wine reg query "$key" > /dev/null 2>&1 && fail "the Apps & features entry stays"
-((status)) || echo "installed, listed and uninstalled without a trace"
+((status)) || echo "installed, started from the Start menu, listed and uninstalled without a trace"
 exit "$status"
