@@ -23,10 +23,9 @@ tarnel_install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine
 scripts/windows/build_qt.sh # with Qt's progress, the first time
 TARNEL_QT_WINDOWS=$(scripts/windows/build_qt.sh | tail -1)
 export TARNEL_QT_WINDOWS
-# Wine's prefix is made before the tests, detached: its background programs
-# would otherwise hold the tests' pipes open.
-export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnel/wine}
-setsid wineboot -i < /dev/null > /dev/null 2>&1 || true
+# The tests' Wine prefix is made before they run in parallel (the one for
+# programs on a display is made by the one test that uses it).
+env -u DISPLAY scripts/windows/wine.sh
 
 cmake --preset windows
 cmake --build --preset windows
