@@ -7,13 +7,7 @@
 #   installer.sh SETUP_EXE
 set -uo pipefail
 setup=$(realpath "$1")
-export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset WINEPATH
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
-setsid wineboot -i < /dev/null > /dev/null 2>&1
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-await() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
+source "$(dirname "$0")/../support/wine_desktop.sh"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarnel'
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -v Public | head -1)
 home="$WINEPREFIX/drive_c/users/$user"
@@ -24,21 +18,11 @@ wine "$setup" /S < /dev/null > /dev/null 2>&1
 wineserver -w
 [[ -f $game/tarnel.exe && -f $game/platforms/qwindows.dll ]] || fail "the game is not installed"
 [[ -f $menu ]] || fail "no Start menu entry"
-# The main window: the splash before it has the same title, but less height.
-main_window() {
-  local window
-  for window in $(xdotool search --onlyvisible --name '^Tarnel$'); do
-    xwininfo -id "$window" | awk '/Height:/{exit !($2 > 300)}' && echo "$window" && return 0
-  done
-  return 1
-}
 game_ended() { ! pgrep -f 'tarnel[.]exe' > /dev/null; }
 wine start /unix "$menu" < /dev/null > /dev/null 2>&1
 if await main_window > /dev/null; then
-  # A click on the board's last row gives it the keyboard, as a player would.
-  read -r x y h < <(xwininfo -id "$(main_window)" | awk '/Absolute upper-left X/{x=$4}
-    /Absolute upper-left Y/{y=$4} /Height/{h=$2} END{print x, y, h}')
-  xdotool mousemove $((x + 17)) $((y + h - 26 - 17)) click 1 sleep 0.5 key --clearmodifiers ctrl+x
+  click_last_row "$(main_window)"
+  xdotool sleep 0.5 key --clearmodifiers ctrl+x # Exit
   await game_ended || fail "Exit did not end the game"
 else
   fail "the Start menu entry did not start the game"

@@ -7,14 +7,7 @@
 #   portable.sh ZIP
 set -uo pipefail
 zip=$(realpath "$1")
-work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset WINEPATH
-trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-await() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
-setsid wineboot -i < /dev/null > /dev/null 2>&1
+source "$(dirname "$0")/../support/wine_desktop.sh"
 unzip -q "$zip" -d "$work"
 game=$work/tarnel
 system=$WINEPREFIX/drive_c/windows/system32
@@ -47,11 +40,9 @@ red_above() {
 cd "$game"
 wine tarnel.exe < /dev/null > "$work/out" 2>&1 &
 app=$!
-await xdotool search --onlyvisible --name '^Tarnel$' > /dev/null || fail "no main window"
-window=$(xdotool search --onlyvisible --name '^Tarnel$' | tail -1)
-await bash -c "xwininfo -id $window | grep -q IsViewable" || fail "the main window is not shown"
-read -r x y w h < <(xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$4}
-  /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}')
+await main_window > /dev/null || fail "no main window"
+window=$(main_window)
+read -r x y w h < <(inside "$window")
 # Its frame, as the window manager drew it, centred on the screen.
 IFS=', ' read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')
 screen=$(xdpyinfo | awk '/dimensions:/{print $2}')
@@ -62,7 +53,7 @@ dy=$((y - top + (top + h + bottom) / 2 - ${screen#*x} / 2))
 # yellow has answered, red's indicator shows again beside red's cell.
 await red_above 0 || fail "the window is not drawn"
 indicator=$(red)
-xdotool mousemove $((x + 17)) $((y + h - 26 - 17)) click 1 # the board's last row
+click_last_row "$window"
 await red_above $((indicator + 500)) || fail "the computer did not answer"
 xdotool key --clearmodifiers ctrl+x # Exit
 await bash -c "! kill -0 $app 2>/dev/null" || { fail "Exit did not end it"; kill "$app"; }
