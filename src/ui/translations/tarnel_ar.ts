@@ -249,7 +249,7 @@
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>&amp;صعوبة</translation>
+        <translation>ال&amp;صعوبة</translation>
     </message>
     <message>
         <source>&amp;Red</source>
@@ -303,7 +303,7 @@
     <message>
         <source>&amp;Players</source>
         <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
-        <translation>لا&amp;عبون</translation>
+        <translation>اللا&amp;عبون</translation>
     </message>
     <message>
         <source>&amp;Human vs Human</source>

@@ -194,7 +194,7 @@
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>&amp;سختی</translation>
+        <translation>&amp;سطح سختی</translation>
     </message>
     <message>
         <source>&amp;Red</source>

@@ -349,7 +349,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Kun pelaaja valitsee napin, jokainen hänen aiemmin valitsemansa nappi, joka koskettaa sitä kulmittain, antaa hänelle 2&#xa0;lisäpistettä</translation>
+        <translation>Kun pelaaja valitsee napin, jokainen hänen aiemmin valitsemansa nappi, joka koskettaa sitä vain kulmittain, antaa hänelle 2&#xa0;lisäpistettä</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>

@@ -60,26 +60,26 @@
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>האדום מקדים את הצהוב בנקודה אחת.</translation>
+        <translation>האדום מוביל על הצהוב בנקודה אחת.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>הצהוב מקדים את האדום בנקודה אחת.</translation>
+        <translation>הצהוב מוביל על האדום בנקודה אחת.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>האדום מקדים את הצהוב בנקודה אחת.</numerusform>
-            <numerusform>האדום מקדים את הצהוב ב-%n נקודות.</numerusform>
+            <numerusform>האדום מוביל על הצהוב בנקודה אחת.</numerusform>
+            <numerusform>האדום מוביל על הצהוב ב-%n נקודות.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>הצהוב מקדים את האדום בנקודה אחת.</numerusform>
-            <numerusform>הצהוב מקדים את האדום ב-%n נקודות.</numerusform>
+            <numerusform>הצהוב מוביל על האדום בנקודה אחת.</numerusform>
+            <numerusform>הצהוב מוביל על האדום ב-%n נקודות.</numerusform>
         </translation>
     </message>
     <message>

@@ -338,7 +338,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>버튼을 선택하면 꼭짓점으로 맞닿은 자기 색 버튼 하나마다 2점을 더 얻습니다</translation>
+        <translation>버튼을 선택하면 꼭짓점으로만 맞닿은 자기 색 버튼 하나마다 2점을 더 얻습니다</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>

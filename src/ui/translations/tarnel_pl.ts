@@ -216,7 +216,7 @@
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>&amp;Trudność</translation>
+        <translation>Poziom &amp;trudności</translation>
     </message>
     <message>
         <source>&amp;Red</source>
@@ -360,7 +360,7 @@
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Gdy gracz wybierze przycisk, dostaje dodatkowo 2&#xa0;punkty za każdy swój wcześniej wybrany przycisk stykający się z nim rogiem</translation>
+        <translation>Gdy gracz wybierze przycisk, dostaje dodatkowo 2&#xa0;punkty za każdy swój wcześniej wybrany przycisk stykający się z nim tylko rogiem</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
