@@ -158,10 +158,14 @@ void fitCaption(QPushButton* button)
     option.text = button->text();
     const QSize room =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size();
+    // Across, the caption keeps the margin the style leaves around it when it
+    // sizes a button to its caption: ink that reaches the frame reads as cut.
+    const int across =
+        room.width() - button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
     const QString caption =
         QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
     const auto fits = [&](const QFont& font) {
-        return QFontMetrics(font).horizontalAdvance(caption) <= room.width() &&
+        return QFontMetrics(font).horizontalAdvance(caption) <= across &&
                lineHeight(caption, font) <= room.height();
     };
     QFont font = button->font();

@@ -38,9 +38,9 @@ int lineHeight(const QString& text, const QFont& font);
 void fitOneLine(QLabel* label, int maxHeight);
 
 // Lets the caption of the fixed-size push button `button` show whole: where
-// it is wider or taller than the room the style leaves inside the button's
-// frame (a Windows style leaves less, and Han faces stand taller), its font
-// gets smaller until it fits.
+// it is wider than the room the style leaves inside the button's frame and
+// its margin, or taller than that room (a Windows style leaves less, and
+// Han faces stand taller), its font gets smaller until it fits.
 void fitCaption(QPushButton* button);
 
 } // namespace tarnel::platform

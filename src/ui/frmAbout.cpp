@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
+#include "ui/WrappedLabel.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -73,8 +74,10 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     lblDescription_->setText(tr("Freeware ... have fun"));
     setTextColour(lblDescription_, Qt::black);
 
-    label1_ = makeLabel(this, "Label1", twipsRect(1050, 1155, 3270, 435));
-    label1_->setWordWrap(true);
+    label1_ = new WrappedLabel(QString(), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(twipsRect(1050, 1155, 3270, 435));
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setFont(platform::sansSerif(8.25));
     //: At most two lines of about 215 pixels: an invitation to write to the
     //: developers for news of the game or for its source code.

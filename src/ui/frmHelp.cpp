@@ -6,6 +6,7 @@
 #include "ui/CellButton.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
+#include "ui/WrappedLabel.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -104,11 +105,10 @@ frmHelp::frmHelp(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     const QFont font = platform::sansSerifBold(8.25);
     for (std::size_t i = 0; i < kRules.size(); ++i) {
         const Rule& rule = kRules[i];
-        auto* label = new QLabel(tr(rule.text), this);
+        auto* label = new WrappedLabel(tr(rule.text), this);
         label->setObjectName(QLatin1String(rule.name));
         label->setGeometry(twipsRect(rule.left, rule.top, rule.width, rule.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
         label->setFont(font);
         labels_[i] = label;
     }

@@ -9,6 +9,7 @@
 #include "ui/Pictures.h"
 #include "ui/ProgramIcon.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
@@ -249,6 +250,13 @@ void frmMain::showMessage(const QString& text, const std::function<void()>& clos
     auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(), text,
                                 QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
+    if (box->isRightToLeft()) {
+        // Qt draws an icon-and-text caption against the button's left border
+        // in right to left, through its last letter: the caption alone.
+        for (QAbstractButton* button : box->buttons()) {
+            button->setIcon(QIcon());
+        }
+    }
     // Fixed in size from the start, as the box makes itself once shown: the
     // window manager then frames it, and reports that frame, as a window
     // that cannot be resized.

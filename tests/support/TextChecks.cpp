@@ -4,13 +4,48 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace tarnel::ui::testing {
+
+namespace {
+// Lays `layout` out as QPainter::drawText lays out a label's or button's
+// text in `width`; returns where its first line starts in the widget's
+// room (centred, or at the top).
+qreal layOut(QTextLayout& layout, const QWidget* widget, qreal width, qreal roomHeight)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    QTextOption option;
+    option.setWrapMode(label != nullptr && label->wordWrap() ? QTextOption::WordWrap
+                                                             : QTextOption::ManualWrap);
+    option.setTextDirection(widget->layoutDirection());
+    if (label != nullptr) {
+        option.setAlignment(QStyle::visualAlignment(widget->layoutDirection(), label->alignment()) &
+                            Qt::AlignHorizontal_Mask);
+    }
+    layout.setTextOption(option);
+    const qreal leading = QFontMetricsF(widget->font()).leading();
+    qreal height = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        height = std::ceil(height + leading);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    const bool centred = label == nullptr || (label->alignment() & Qt::AlignVCenter) != 0;
+    return centred ? (roomHeight - height) / 2 : 0;
+}
+} // namespace
 
 ::testing::AssertionResult fits(const QWidget* widget, const QString& text)
 {
@@ -25,32 +60,26 @@ namespace tarnel::ui::testing {
         QStyleOptionButton option;
         option.initFrom(button);
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // The style's margin beside the caption, and an icon with its
+        // spacing. Qt 6.4 draws the caption of an icon-and-text button
+        // against its left border in right to left: no room fits there.
+        qreal across = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+        if (!button->icon().isNull()) {
+            if (button->isRightToLeft()) {
+                return ::testing::AssertionFailure() << button->text().toStdString()
+                                                     << ": an icon beside a right-to-left caption";
+            }
+            across += button->iconSize().width() + 4;
+        }
+        room.setWidth(room.width() - across);
     }
-    const bool centred = label == nullptr || (label->alignment() & Qt::AlignVCenter) != 0;
     const auto failure = [&](int line) {
         return ::testing::AssertionFailure() << widget->objectName().toStdString() << " \""
                                              << shown.toStdString() << "\": line " << line << ' ';
     };
 
-    // Laid out as QPainter::drawText lays out a label's or button's text.
     QTextLayout layout(shown, widget->font());
-    QTextOption option;
-    option.setWrapMode(label != nullptr && label->wordWrap() ? QTextOption::WordWrap
-                                                             : QTextOption::ManualWrap);
-    option.setTextDirection(widget->layoutDirection());
-    layout.setTextOption(option);
-    const qreal leading = QFontMetricsF(widget->font()).leading();
-    qreal height = -leading;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(room.width());
-        height = std::ceil(height + leading);
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    layout.endLayout();
-    const qreal top = centred ? (room.height() - height) / 2 : 0;
-
+    const qreal top = layOut(layout, widget, room.width(), room.height());
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         // Glyphs stand on a whole-pixel baseline; every font a glyph of the
@@ -76,6 +105,51 @@ namespace tarnel::ui::testing {
              (i + 1 < layout.lineCount() &&
               (words.back().isDigit() || words.back() == QLatin1Char('-'))))) {
             return failure(i + 1) << "breaks in the wrong place: \"" << words.toStdString() << '"';
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult linesAreFlush(QLabel* label)
+{
+    QTextLayout layout(label->text(), label->font());
+    const QRect room = label->contentsRect();
+    const qreal top = room.top() + layOut(layout, label, room.width(), room.height());
+    const QColor paper = label->palette().color(label->backgroundRole());
+    const QImage drawn = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The same lines drawn flush, each by its own width.
+    QImage flush(drawn.size(), QImage::Format_RGB32);
+    flush.fill(paper);
+    {
+        QPainter painter(&flush);
+        painter.setPen(label->palette().color(label->foregroundRole()));
+        layout.draw(&painter, QPointF(room.left(), top));
+    }
+    const bool fromRight = (QStyle::visualAlignment(label->layoutDirection(), label->alignment()) &
+                            Qt::AlignRight) != 0;
+    // A line's outer edge: its outermost ink between its x-height and its
+    // baseline, where no other line reaches.
+    const auto edge = [&](const QImage& image, int from, int to) {
+        int outer = fromRight ? -1 : image.width();
+        for (int y = std::max(0, from); y < std::min(to, image.height()); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != paper.rgb()) {
+                    outer = fromRight ? std::max(outer, x) : std::min(outer, x);
+                }
+            }
+        }
+        return outer;
+    };
+    const int xHeight = static_cast<int>(QFontMetricsF(label->font()).xHeight());
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const int baseline = static_cast<int>(std::round(top + line.y() + line.ascent()));
+        const int expected = edge(flush, baseline - xHeight, baseline);
+        const int found = edge(drawn, baseline - xHeight, baseline);
+        if (std::abs(found - expected) > 1) {
+            return ::testing::AssertionFailure()
+                   << label->objectName().toStdString() << ": line " << i + 1 << " ends at x "
+                   << found << ", not " << expected << " of " << drawn.width();
         }
     }
     return ::testing::AssertionSuccess();

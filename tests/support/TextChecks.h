@@ -6,6 +6,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+class QLabel;
 class QWidget;
 
 namespace tarnel::ui::testing {
@@ -15,8 +16,14 @@ namespace tarnel::ui::testing {
 // every font it is drawn with (fallback fonts included), from the top of
 // its tallest glyph to the bottom of its deepest, and across. A wrapped
 // text breaks where a reader expects: no line ends in a number (torn from
-// its unit) or a hyphen, and no line holds a lone character.
+// its unit) or a hyphen, and no line holds a lone character. A button's
+// caption also keeps the style's margin and leaves room for its icon.
 ::testing::AssertionResult fits(const QWidget* widget, const QString& text = {});
+
+// Every line of the word-wrapped `label` as drawn stands flush with the
+// edge its alignment names: its outermost letters within a pixel of the
+// other lines'.
+::testing::AssertionResult linesAreFlush(QLabel* label);
 
 // Laid out in `font` and the fonts Qt falls back to, no character of
 // `text` is left as a missing-glyph box.

@@ -168,6 +168,15 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
              splash.lblWelcome(), splash.lblProductName()}) {
         EXPECT_TRUE(fits(widget));
     }
+    for (QLabel* wrapped : {help.Label1(), help.Label2(), help.Label3(), about.Label1()}) {
+        EXPECT_TRUE(linesAreFlush(wrapped));
+    }
+    // The box a score button opens, as the game makes it.
+    window->btnRedPoints()->click();
+    auto* scoreBox = window->findChild<QMessageBox*>();
+    ASSERT_NE(scoreBox, nullptr);
+    EXPECT_TRUE(fits(scoreBox->button(QMessageBox::Ok)));
+    scoreBox->done(QMessageBox::Ok);
 
     // Every text shown is drawn by a font that has its characters.
     QStringList shown{help.windowTitle(), about.windowTitle()};
