@@ -1,14 +1,177 @@
 #include "AccessKeys.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleOptionMenuItem>
+#include <QTextLayout>
 #include <QWidget>
+#include <functional>
 
 namespace tarnel::platform {
 
 namespace {
+// A caption's access key: the letter after a lone '&', and where it stands
+// in the caption as drawn, without the '&'s. No key: -1.
+struct Key
+{
+    QString shown;
+    qsizetype at = -1;
+};
+Key accessKey(const QString& caption)
+{
+    Key key;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+            if (caption.at(i) != QLatin1Char('&') && key.at < 0) {
+                key.at = key.shown.size();
+            }
+        }
+        key.shown += caption.at(i);
+    }
+    return key;
+}
+
+// A run of text a style drew: where it starts on its baseline, in device
+// coordinates, and how.
+struct DrawnRun
+{
+    QPointF origin;
+    QString text;
+    QFont font;
+    QColor colour;
+    bool rightToLeft = false;
+};
+
+// A paint device that draws nothing and notes the runs of text drawn on it,
+// at the resolution of the device it stands in for.
+class RunRecorder : public QPaintDevice
+{
+public:
+    explicit RunRecorder(const QPaintDevice* like) : like_(like) {}
+    QList<DrawnRun> runs;
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmDpiX:
+        case PdmPhysicalDpiX:
+            return like_->logicalDpiX();
+        case PdmDpiY:
+        case PdmPhysicalDpiY:
+            return like_->logicalDpiY();
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return 1 << 16; // width, height, millimetres, colours
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine
+    {
+    public:
+        explicit Engine(RunRecorder* recorder)
+            : QPaintEngine(QPaintEngine::AllFeatures), recorder_(recorder)
+        {
+        }
+        bool begin(QPaintDevice* /*device*/) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState& /*state*/) override {}
+        Type type() const override { return QPaintEngine::User; }
+        void drawPixmap(const QRectF& /*r*/, const QPixmap& /*pm*/, const QRectF& /*sr*/) override
+        {
+        }
+        void drawImage(const QRectF& /*r*/, const QImage& /*pm*/, const QRectF& /*sr*/,
+                       Qt::ImageConversionFlags /*flags*/) override
+        {
+        }
+        void drawPath(const QPainterPath& /*path*/) override {}
+        void drawPolygon(const QPointF* /*points*/, int /*count*/,
+                         PolygonDrawMode /*mode*/) override
+        {
+        }
+        void drawPolygon(const QPoint* /*points*/, int /*count*/, PolygonDrawMode /*mode*/) override
+        {
+        }
+        void drawTextItem(const QPointF& origin, const QTextItem& item) override
+        {
+            recorder_->runs.append({state->transform().map(origin), item.text(), item.font(),
+                                    state->pen().color(),
+                                    item.renderFlags().testFlag(QTextItem::RightToLeft)});
+        }
+
+    private:
+        RunRecorder* recorder_;
+    };
+
+    const QPaintDevice* like_;
+    mutable Engine engine_{this};
+};
+
+// Draws by `draw`, which draws `caption` whole, without its underline, and
+// then underlines the key's letter where the whole word put it: an
+// underline set as a format of its own would cut the word into pieces
+// shaped apart, each letter in the form it takes alone.
+void drawMarked(QPainter* painter, const QString& caption,
+                const std::function<void(QPainter*)>& draw)
+{
+    draw(painter);
+    const Key key = accessKey(caption);
+    if (key.at < 0 || painter->device() == nullptr) {
+        return;
+    }
+    RunRecorder recorder(painter->device());
+    {
+        QPainter noting(&recorder);
+        noting.setFont(painter->font());
+        noting.setPen(painter->pen());
+        noting.setLayoutDirection(painter->layoutDirection());
+        noting.setWorldTransform(painter->worldTransform());
+        draw(&noting);
+    }
+    // The last run that holds the key: a disabled caption is drawn twice,
+    // etched below and to the right first.
+    for (auto each = recorder.runs.crbegin(); each != recorder.runs.crend(); ++each) {
+        const DrawnRun& run = *each;
+        const qsizetype start = key.shown.indexOf(run.text);
+        if (start < 0 || key.at < start || key.at >= start + run.text.size()) {
+            continue;
+        }
+        // The key's letter within its run, shaped as the run is.
+        QTextLayout layout(run.text, run.font, painter->device());
+        QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+        option.setTextDirection(run.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        const auto at = static_cast<int>(key.at - start);
+        const qreal from = line.cursorToX(at);
+        const qreal to = line.cursorToX(at + 1);
+        const QFontMetricsF metrics(run.font, painter->device());
+        painter->save();
+        painter->setWorldTransform(QTransform());
+        painter->fillRect(QRectF(run.origin.x() + std::min(from, to),
+                                 run.origin.y() + metrics.underlinePos(), std::abs(to - from),
+                                 std::max<qreal>(1, metrics.lineWidth())),
+                          run.colour);
+        painter->restore();
+        return;
+    }
+}
+
 // The application's style, with the underline hint held back until Alt is
 // pressed.
 class AccessKeyStyle : public QProxyStyle
@@ -29,10 +192,42 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override
     {
-        if (hint == SH_UnderlineShortcut && untilAlt_ && !altHeld_) {
+        if (hint == SH_UnderlineShortcut && untilAlt_ && (!altHeld_ || drawingWhole_)) {
             return 0;
         }
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // With Alt held, a caption is drawn whole and its key marked after.
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                      bool enabled, const QString& text,
+                      QPalette::ColorRole textRole) const override
+    {
+        if (!marking() || (flags & Qt::TextShowMnemonic) == 0 ||
+            (flags & Qt::TextHideMnemonic) != 0) {
+            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+            return;
+        }
+        drawMarked(painter, text, [&](QPainter* on) {
+            QProxyStyle::drawItemText(on, rect, flags | Qt::TextHideMnemonic, palette, enabled,
+                                      text, textRole);
+        });
+    }
+
+    // A menu's items draw their captions themselves, not through
+    // drawItemText.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuItem || item == nullptr || !marking()) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        drawingWhole_ = true;
+        drawMarked(painter, item->text.section(QLatin1Char('\t'), 0, 0),
+                   [&](QPainter* on) { QProxyStyle::drawControl(element, option, on, widget); });
+        drawingWhole_ = false;
     }
 
 protected:
@@ -70,8 +265,11 @@ private:
         }
     }
 
+    bool marking() const { return untilAlt_ && altHeld_ && !drawingWhole_; }
+
     bool untilAlt_ = false;
     bool altHeld_ = false;
+    mutable bool drawingWhole_ = false; // inside a menu item drawn whole
 };
 
 QPointer<AccessKeyStyle>& installedStyle()

@@ -1,7 +1,8 @@
-// Access keys in cursive scripts. An underline under one letter of an Arabic
-// or Persian word breaks the word's joining ("م ساعدة" for "مساعدة"), so in
-// these languages the underlines show only while Alt is held, as desktops
-// do for these scripts; the access keys work as always.
+// Access keys in cursive scripts. In Arabic and Persian the underlines show
+// only while Alt is held, as desktops do for these scripts; the access keys
+// work as always. Qt would underline a key by giving its letter a format of
+// its own, which shapes the word in pieces ("م ساعدة" for "مساعدة"): here
+// the caption is drawn whole and the line set under the key's letter after.
 #pragma once
 
 #include <QString>

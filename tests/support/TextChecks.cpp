@@ -6,6 +6,8 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
@@ -13,6 +15,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace tarnel::ui::testing {
 
@@ -117,8 +120,10 @@ qreal layOut(QTextLayout& layout, const QWidget* widget, qreal width, qreal room
     const qreal top = room.top() + layOut(layout, label, room.width(), room.height());
     const QColor paper = label->palette().color(label->backgroundRole());
     const QImage drawn = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal dpr = drawn.devicePixelRatio();
     // The same lines drawn flush, each by its own width.
     QImage flush(drawn.size(), QImage::Format_RGB32);
+    flush.setDevicePixelRatio(dpr);
     flush.fill(paper);
     {
         QPainter painter(&flush);
@@ -140,16 +145,51 @@ qreal layOut(QTextLayout& layout, const QWidget* widget, qreal width, qreal room
         }
         return outer;
     };
-    const int xHeight = static_cast<int>(QFontMetricsF(label->font()).xHeight());
+    const auto xHeight = static_cast<int>(QFontMetricsF(label->font()).xHeight() * dpr);
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        const int baseline = static_cast<int>(std::round(top + line.y() + line.ascent()));
+        const auto baseline = static_cast<int>(std::round(top + line.y() + line.ascent()) * dpr);
         const int expected = edge(flush, baseline - xHeight, baseline);
         const int found = edge(drawn, baseline - xHeight, baseline);
-        if (std::abs(found - expected) > 1) {
+        if (std::abs(found - expected) > dpr) {
             return ::testing::AssertionFailure()
                    << label->objectName().toStdString() << ": line " << i + 1 << " ends at x "
                    << found << ", not " << expected << " of " << drawn.width();
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+QList<QImage> menuImages(QMenuBar* bar)
+{
+    QList<QImage> images{bar->grab().toImage()};
+    for (QMenu* menu : bar->findChildren<QMenu*>()) {
+        menu->resize(menu->sizeHint());
+        images << menu->grab().toImage();
+    }
+    return images;
+}
+
+::testing::AssertionResult onlyUnderlinesAdded(const QList<QImage>& before,
+                                               const QList<QImage>& after)
+{
+    for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) {
+        const auto dpr = static_cast<int>(std::ceil(before[i].devicePixelRatio()));
+        int band = 0;
+        int changed = 0;
+        for (int y = 0; y < before[i].height(); ++y) {
+            const bool differs =
+                std::memcmp(before[i].constScanLine(y), after[i].constScanLine(y),
+                            static_cast<std::size_t>(before[i].bytesPerLine())) != 0;
+            band = differs ? band + 1 : 0;
+            changed += differs ? 1 : 0;
+            if (band > 3 * dpr) {
+                return ::testing::AssertionFailure()
+                       << "image " << i << ": letters changed around row " << y;
+            }
+        }
+        if (changed == 0) {
+            return ::testing::AssertionFailure() << "image " << i << ": nothing underlined";
         }
     }
     return ::testing::AssertionSuccess();

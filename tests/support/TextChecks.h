@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
+#include <QList>
 #include <QString>
 #include <gtest/gtest.h>
 
 class QLabel;
+class QMenuBar;
 class QWidget;
 
 namespace tarnel::ui::testing {
@@ -24,6 +27,16 @@ namespace tarnel::ui::testing {
 // edge its alignment names: its outermost letters within a pixel of the
 // other lines'.
 ::testing::AssertionResult linesAreFlush(QLabel* label);
+
+// What `bar` and every menu under it draw now, one image each.
+QList<QImage> menuImages(QMenuBar* bar);
+
+// `after` adds underlines to `before` and changes nothing else: the pixels
+// that differ lie in bands of rows at most three high, and some differ in
+// every image. A letter drawn in another form changes rows across its
+// whole height.
+::testing::AssertionResult onlyUnderlinesAdded(const QList<QImage>& before,
+                                               const QList<QImage>& after);
 
 // Laid out in `font` and the fonts Qt falls back to, no character of
 // `text` is left as a missing-glyph box.

@@ -130,8 +130,13 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
                                                 window->menuBar()) != 0;
     };
     EXPECT_EQ(underlined(), !joined);
+    const QList<QImage> released = menuImages(window->menuBar());
     QTest::keyPress(window.get(), Qt::Key_Alt);
     EXPECT_TRUE(underlined());
+    if (joined) {
+        // Every word keeps its letters joined, the key's letter underlined.
+        EXPECT_TRUE(onlyUnderlinesAdded(released, menuImages(window->menuBar())));
+    }
     QTest::keyRelease(window.get(), Qt::Key_Alt);
     EXPECT_EQ(underlined(), !joined);
 
