@@ -99,7 +99,7 @@ void BM_WholeGame(benchmark::State& state)
         while (h.view.gamesOver == games) {
             h.computer.play(h.game);
         }
-        h.game.closeResult(); // the next field, as the result's OK lays it out
+        h.game.newGame(); // the next field, as the result's OK lays it out
     }
     state.SetLabel(level == level::Idiot ? "Idiot" : level == level::Smart ? "Smart" : "Genius");
 }

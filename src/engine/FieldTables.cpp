@@ -1,5 +1,7 @@
 #include "FieldTables.h"
 
+#include "engine/GameState.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -50,6 +52,8 @@ void FieldTables::buildAll()
     InitHardField();
     InitImpossibleField();
 }
+
+static_assert(field::kCount == 5, "every field type has its case below");
 
 std::span<const Int16> FieldTables::table(Int16 fieldType) const
 {

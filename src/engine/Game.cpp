@@ -28,6 +28,7 @@ void Game::NewField(Int16 fieldType)
     // any click notification a view raises while buttons are released.
     state_.GameLocked = true;
     lastTaken_ = -1;
+    view_.newField(fieldType);
 
     // Every cell visible, released, enabled and free.
     for (auto& values : values_) {
@@ -58,38 +59,13 @@ void Game::NewField(Int16 fieldType)
     state_.CurrentPlayer = 0;
     view_.scoreChanged(Colour::Red, 0);
     view_.scoreChanged(Colour::Yellow, 0);
-    setToMove(Colour::Red, std::nullopt);
+    view_.turnChanged(Colour::Red, std::nullopt);
 
     state_.GameLocked = false;
 }
 
-void Game::pressCell(int index)
-{
-    if (index < 0 || index >= kCellCount) {
-        return;
-    }
-    Cell& cell = cells_[static_cast<std::size_t>(index)];
-    if (!cell.visible || !cell.enabled) {
-        return; // hidden and disabled buttons raise no click
-    }
-    cell.pressed = !cell.pressed;
-    notifyCell(index);
-    onCellClicked(static_cast<Int16>(index));
-}
-
-void Game::onCellClicked(Int16 index)
-{
-    if (state_.computerVsComputer || state_.GameLocked) {
-        return;
-    }
-    playMove(index);
-}
-
 void Game::playMove(Int16 index)
 {
-    if (resultOpen()) {
-        return;
-    }
     // Only a free cell in play can be taken: anything else is refused and
     // changes nothing, so that the turn rule holds whoever calls.
     if (index < 0 || index >= kCellCount) {
@@ -150,21 +126,14 @@ void Game::WisselBeurt()
     if (lastTaken_ >= 0) {
         move = Move{lastTaken_, moved};
     }
-    setToMove(next, move);
     state_.CurrentPlayer = checkedSub(1, state_.CurrentPlayer);
+    view_.turnChanged(next, move);
 }
 
 void Game::GameOver()
 {
-    setToMove(std::nullopt, std::nullopt);
+    view_.turnChanged(std::nullopt, std::nullopt);
     view_.gameOver(state_.RedPoints, state_.YellowPoints);
-}
-
-void Game::closeResult()
-{
-    if (resultOpen()) {
-        newGame();
-    }
 }
 
 void Game::setPlayer(Colour colour, Int16 isComputer, Int16 level)
@@ -204,12 +173,6 @@ void Game::setOwner(int index, Picture owner)
     freeCount_ += freeChange;
     openCount_ += cell.visible ? freeChange : 0;
     cell.owner = owner;
-}
-
-void Game::setToMove(std::optional<Colour> colour, std::optional<Move> after)
-{
-    toMove_ = colour;
-    view_.turnChanged(colour, after);
 }
 
 void Game::notifyCell(int index)

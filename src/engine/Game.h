@@ -28,6 +28,12 @@ namespace testing {
 struct GameSteps;
 }
 
+// The colour of a CurrentPlayer value (0 red, anything else yellow).
+constexpr Colour colourOf(Int16 player)
+{
+    return player == 0 ? Colour::Red : Colour::Yellow;
+}
+
 class Game
 {
 public:
@@ -41,29 +47,13 @@ public:
     // A new game on the current field type.
     void newGame() { NewField(state_.FieldType); }
 
-    // A person clicks button `index`. Hidden and disabled buttons (and
-    // indices off the board) raise nothing; otherwise the button's pressed
-    // state flips and the click handler runs.
-    void pressCell(int index);
-    // The click handler of the board: refuses the click in Computer vs
-    // Computer or while a field is being laid out; otherwise it plays the
-    // move for the colour to move.
-    void onCellClicked(Int16 index);
-
     // Plays a move on free cell `index` for the colour to move: takes the
     // cell (DoeZet), scores it (ScoreMove), hands the turn over
     // (WisselBeurt) and, when no free cell is left, ends the game
     // (GameOver). The one road of every move, a person's or the computer's.
-    // A move while a result is open, or on a cell that is not free, visible
-    // and enabled (or not on the board), is refused and changes nothing.
+    // A move on a cell that is not free, visible and enabled (or not on the
+    // board) is refused and changes nothing: a full board takes none.
     void playMove(Int16 index);
-
-    // The view has closed the result of the game that ended: the next game
-    // is laid out on the same field. Nothing while no result is open.
-    void closeResult();
-    // From the end of a game until its result is closed (or another field
-    // is laid out): nobody is to move and no move is taken.
-    bool resultOpen() const { return !toMove_; }
 
     // Adds the value of a move on `index` for the colour of picture `tek`
     // (red or yellow) to `punten` and returns the new `punten`. Changes
@@ -76,14 +66,16 @@ public:
     // Settings; none of them starts a game.
     void setPlayer(Colour colour, Int16 isComputer, Int16 level);
     void setFieldType(Int16 fieldType);
-    void setComputerVsComputer(bool on) { state_.computerVsComputer = on; }
 
     const GameState& state() const { return state_; }
     const Cell& cell(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
     const std::array<Cell, kCellCount>& cells() const { return cells_; }
-    // The colour to move; none from the end of a game until the next one is
-    // laid out.
-    std::optional<Colour> toMove() const { return toMove_; }
+    // The colour to move (CurrentPlayer); none once the board is full,
+    // until the next field is laid out.
+    std::optional<Colour> toMove() const
+    {
+        return BordVol() ? std::nullopt : std::optional(colourOf(state_.CurrentPlayer));
+    }
 
     // Fast queries for the computer players.
     // Free by owner picture alone (hidden cells carry Blue).
@@ -112,19 +104,16 @@ private:
     // Hands the turn over to the other colour, and tells the view which
     // move did so (the cell taken last in this game, if any).
     void WisselBeurt();
-    // Tells the view that nobody is to move and that the game is over. The
-    // result stays open until the view closes it (closeResult).
+    // Tells the view that nobody is to move and that the game is over.
     void GameOver();
 
     void setOwner(int index, Picture owner);
-    void setToMove(std::optional<Colour> colour, std::optional<Move> after);
     void notifyCell(int index);
 
     GameView& view_;
     const FieldTables& tables_;
     GameState state_;
     std::array<Cell, kCellCount> cells_{};
-    std::optional<Colour> toMove_ = Colour::Red;
     int lastTaken_ = -1; // the cell taken last in this game
     std::array<std::array<Int16, kCellCount>, 2> values_{};
     int freeCount_ = 0; // owner Gray
@@ -135,12 +124,6 @@ private:
 constexpr Picture pictureOf(Colour colour)
 {
     return colour == Colour::Red ? Picture::red : Picture::yellow;
-}
-
-// The colour of a CurrentPlayer value (0 red, anything else yellow).
-constexpr Colour colourOf(Int16 player)
-{
-    return player == 0 ? Colour::Red : Colour::Yellow;
 }
 
 } // namespace tarnel

@@ -21,6 +21,9 @@ namespace level {
 constexpr Int16 Idiot = 0;
 constexpr Int16 Smart = 1;
 constexpr Int16 Genius = 2;
+// Every table of levels (the menus' items, the play routines, the timer
+// intervals) has one entry per level, which the build checks.
+constexpr Int16 kCount = Genius + 1;
 } // namespace level
 
 namespace field {
@@ -29,6 +32,9 @@ constexpr Int16 Easy = 2;
 constexpr Int16 Normal = 3;
 constexpr Int16 Hard = 4;
 constexpr Int16 Impossible = 5;
+// Every table of fields (the layouts, the menus' items) has one entry per
+// field type, which the build checks.
+constexpr Int16 kCount = Impossible;
 } // namespace field
 
 struct GameState
@@ -43,9 +49,6 @@ struct GameState
     Int16 FieldType = field::Normal;
     // Set only while a field is being laid out.
     bool GameLocked = false;
-    // True while Computer vs Computer is the player mode; board clicks are
-    // refused then.
-    bool computerVsComputer = false;
 };
 
 } // namespace tarnel

@@ -18,6 +18,10 @@ class GameView
 public:
     virtual ~GameView() = default;
 
+    // Field type `fieldType` is being laid out for a new game: the cells,
+    // scores and turn told next are the new game's.
+    virtual void newField(Int16 fieldType) = 0;
+
     // Cell `index` (0..149) now holds `cell`.
     virtual void cellChanged(int index, const Cell& cell) = 0;
 
@@ -30,10 +34,8 @@ public:
     // out. `after` is the move that handed the turn over, if one did.
     virtual void turnChanged(std::optional<Colour> toMove, std::optional<Move> after) = 0;
 
-    // The game is over with these scores. The view shows the result and
-    // returns; once the player has closed it, the view calls
-    // Game::closeResult and the next game is laid out. Until then the game
-    // takes no move, whatever road it comes by.
+    // The game is over with these scores: the board is full, and no move
+    // can be taken until another field is laid out.
     virtual void gameOver(Int16 redPoints, Int16 yellowPoints) = 0;
 };
 

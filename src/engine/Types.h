@@ -31,12 +31,11 @@ constexpr int kCellCount = kColumns * kRows;
 //  - free:        visible, enabled, owner Gray
 //  - red/yellow:  visible, disabled, owner red/yellow
 //  - out of play: hidden, owner Blue (enabled stays as the layout left it)
-// `pressed` is the toggle state of the button; play never depends on it.
+// Whether a button stands pressed is the view's: play never depends on it.
 struct Cell
 {
     bool visible = true;
     bool enabled = true;
-    bool pressed = false;
     Picture owner = Picture::Gray;
 
     friend bool operator==(const Cell&, const Cell&) = default;

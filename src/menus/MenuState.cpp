@@ -1,10 +1,15 @@
 #include "MenuState.h"
 
+#include "menus/MenuTree.h"
+
+#include <algorithm>
+#include <iterator>
+
 namespace tarnel::menus {
 
 namespace {
-constexpr std::array<int, kRedLevels.size()> kIntervals{kIdiotInterval, kSmartInterval,
-                                                        kGeniusInterval};
+constexpr std::array kIntervals{kIdiotInterval, kSmartInterval, kGeniusInterval};
+static_assert(kIntervals.size() == level::kCount, "one interval per level");
 } // namespace
 
 MenuState::MenuState(Game& game) : game_(game)
@@ -27,38 +32,16 @@ void MenuState::load()
 
 MenuItem MenuState::parent(MenuItem item)
 {
-    using enum MenuItem;
-    switch (item) {
-    case mnuNewGame:
-    case mnuFileExit:
-        return mnuFile;
-    case mnuCompRed:
-    case mnuCompYellow:
-        return mnuDifficulty;
-    case mnuCompRedIdiot:
-    case mnuCompRedSmart:
-    case mnuCompRedGenius:
-        return mnuCompRed;
-    case mnuCompYellowIdiot:
-    case mnuCompYellowSmart:
-    case mnuCompYellowGenius:
-        return mnuCompYellow;
-    case mnuStandard:
-    case mnuEasy:
-    case mnuNormal:
-    case mnuHard:
-    case mnuImpossible:
-        return mnuField;
-    case mnuHuman:
-    case mnuHumComp:
-    case mnuComp:
-        return mnuPlayers;
-    case mnuHelpContents:
-    case mnuHelpAbout:
-        return mnuHelp;
-    default:
-        return item;
+    // The nearest menu above the item's entry, one level up.
+    const auto* entry = std::find_if(std::begin(kMenuTree), std::end(kMenuTree),
+                                     [item](const Entry& e) { return e.item == item; });
+    for (const auto* up = entry; up != std::begin(kMenuTree);) {
+        --up;
+        if (up->kind == Kind::Menu && up->depth == entry->depth - 1) {
+            return up->item;
+        }
     }
+    return item; // a heading on the bar
 }
 
 bool MenuState::reachable(MenuItem item) const
@@ -99,7 +82,6 @@ void MenuState::chooseMode(MenuItem mode)
     setChecked(mnuHuman, human);
     setChecked(mnuHumComp, mode == mnuHumComp);
     setChecked(mnuComp, comp);
-    game_.setComputerVsComputer(comp);
 
     setEnabled(mnuHelp, !comp);
     setEnabled(mnuCompRed, comp);

@@ -46,15 +46,16 @@ constexpr int kMenuItemCount = static_cast<int>(MenuItem::mnuHelpAbout) + 1;
 // order of what it chooses: the player modes; red's and yellow's levels
 // (index = level); the fields (index = field type - 1). A change to the
 // levels, fields or modes is made here, and everything else follows.
-constexpr std::array<MenuItem, 3> kModes{MenuItem::mnuHuman, MenuItem::mnuHumComp,
-                                         MenuItem::mnuComp};
-constexpr std::array<MenuItem, 3> kRedLevels{MenuItem::mnuCompRedIdiot, MenuItem::mnuCompRedSmart,
-                                             MenuItem::mnuCompRedGenius};
-constexpr std::array<MenuItem, 3> kYellowLevels{
-    MenuItem::mnuCompYellowIdiot, MenuItem::mnuCompYellowSmart, MenuItem::mnuCompYellowGenius};
-constexpr std::array<MenuItem, 5> kFields{MenuItem::mnuStandard, MenuItem::mnuEasy,
-                                          MenuItem::mnuNormal, MenuItem::mnuHard,
-                                          MenuItem::mnuImpossible};
+constexpr std::array kModes{MenuItem::mnuHuman, MenuItem::mnuHumComp, MenuItem::mnuComp};
+constexpr std::array kRedLevels{MenuItem::mnuCompRedIdiot, MenuItem::mnuCompRedSmart,
+                                MenuItem::mnuCompRedGenius};
+constexpr std::array kYellowLevels{MenuItem::mnuCompYellowIdiot, MenuItem::mnuCompYellowSmart,
+                                   MenuItem::mnuCompYellowGenius};
+constexpr std::array kFields{MenuItem::mnuStandard, MenuItem::mnuEasy, MenuItem::mnuNormal,
+                             MenuItem::mnuHard, MenuItem::mnuImpossible};
+static_assert(kRedLevels.size() == level::kCount && kYellowLevels.size() == level::kCount,
+              "one item per level for each colour");
+static_assert(kFields.size() == field::kCount, "one item per field type");
 constexpr std::array<std::span<const MenuItem>, 4> kCheckGroups{kModes, kRedLevels, kYellowLevels,
                                                                 kFields};
 
@@ -112,6 +113,8 @@ public:
 
     // The interval of the main window's timer, set by the level items.
     int timerInterval() const { return timerInterval_; }
+    // Computer vs Computer is the player mode: board clicks are refused.
+    bool computerVsComputer() const { return checked(MenuItem::mnuComp); }
 
 private:
     struct ItemState

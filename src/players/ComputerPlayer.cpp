@@ -11,11 +11,9 @@ bool ComputerPlayer::play(Game& game)
     if (player.IsComputer != 1) {
         return false; // a person is to move
     }
-    if (player.Level < 0 || player.Level >= static_cast<Int16>(kPlayRoutines.size())) {
-        return false; // no such level
-    }
+    // A level without a routine is a fault, never a silent pass.
     const std::optional<Int16> index =
-        kPlayRoutines[static_cast<std::size_t>(player.Level)](game, random_);
+        kPlayRoutines.at(static_cast<std::size_t>(player.Level))(game, random_);
     if (!index) {
         return false;
     }

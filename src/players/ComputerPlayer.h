@@ -15,10 +15,11 @@ public:
     // One turn, asked for at a steady pace: when the computer plays the
     // colour to move (IsComputer exactly 1), the routine of its level
     // chooses a cell and the game plays it. Makes at most one move and
-    // returns whether it made one.
+    // returns whether it made one. Throws std::out_of_range for a level
+    // that has no routine.
     //
-    // A game whose result is open gets no move: its board is full, so no
-    // routine finds a cell (nor draws a number), and the game takes none.
+    // A full board gets no move: no routine finds a cell (nor draws a
+    // number), and the game takes none.
     bool play(Game& game);
 
     const Lcg24& random() const { return random_; }

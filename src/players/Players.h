@@ -33,6 +33,7 @@ std::optional<Int16> PlaySmart(const Game& game, Lcg24& random);
 std::optional<Int16> PlayGenius(const Game& game, Lcg24& random);
 
 // The routines by level: Idiot, Smart, Genius.
-inline constexpr std::array<PlayRoutine, 3> kPlayRoutines{PlayIdiot, PlaySmart, PlayGenius};
+inline constexpr std::array kPlayRoutines{&PlayIdiot, &PlaySmart, &PlayGenius};
+static_assert(kPlayRoutines.size() == level::kCount, "one play routine per level");
 
 } // namespace tarnel

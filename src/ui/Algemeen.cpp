@@ -42,8 +42,8 @@ void Algemeen::Main()
 
     // The one main window.
     mainForm_ = std::make_unique<frmMain>(tables_);
-    mainForm_->openHelp = &frmHelp::showModal;
-    mainForm_->openAbout = &frmAbout::showModal;
+    mainForm_->openHelp = &frmHelp::showOver;
+    mainForm_->openAbout = &frmAbout::showOver;
 
     // The layout tables, before the first field is laid out.
     tables_.InitEasyField();

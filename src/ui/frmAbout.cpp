@@ -111,10 +111,12 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
     cmdOK_->setFocus(Qt::OtherFocusReason);
 }
 
-void frmAbout::showModal(QWidget* owner)
+frmAbout* frmAbout::showOver(QWidget* owner)
 {
-    frmAbout about(owner);
-    about.exec();
+    auto* about = new frmAbout(owner);
+    connect(about, &QDialog::finished, about, &QObject::deleteLater);
+    about->show();
+    return about;
 }
 
 void frmAbout::paintEvent(QPaintEvent* event)

@@ -16,8 +16,10 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(QWidget* owner);
 
-    // Opens a new about window over `owner` and returns once it is closed.
-    static void showModal(QWidget* owner);
+    // Opens a new about window, modal over `owner`, and returns at once:
+    // the program's one event loop goes on. The window deletes itself once
+    // closed.
+    static frmAbout* showOver(QWidget* owner);
 
     QLabel* picIcon() const { return picIcon_; }
     QLabel* lblTitle() const { return lblTitle_; }

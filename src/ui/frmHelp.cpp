@@ -128,10 +128,12 @@ CellButton* frmHelp::Knop(int index) const
     return knop_.at(static_cast<std::size_t>(index));
 }
 
-void frmHelp::showModal(QWidget* owner)
+frmHelp* frmHelp::showOver(QWidget* owner)
 {
-    frmHelp help(owner);
-    help.exec();
+    auto* help = new frmHelp(owner);
+    connect(help, &QDialog::finished, help, &QObject::deleteLater);
+    help->show();
+    return help;
 }
 
 void frmHelp::paintEvent(QPaintEvent* event)

@@ -19,8 +19,10 @@ class frmHelp : public QDialog
 public:
     explicit frmHelp(QWidget* owner);
 
-    // Opens a new help window over `owner` and returns once it is closed.
-    static void showModal(QWidget* owner);
+    // Opens a new help window, modal over `owner`, and returns at once:
+    // the program's one event loop goes on. The window deletes itself once
+    // closed.
+    static frmHelp* showOver(QWidget* owner);
 
     // The drawing buttons carry the indices 0, 1, 2, 3 and 5; there is no 4.
     CellButton* Knop(int index) const;

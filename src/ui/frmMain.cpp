@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <memory>
 
 namespace tarnel::ui {
 
@@ -67,7 +68,7 @@ protected:
 frmMain::frmMain(const FieldTables& tables, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      game_(*this, tables), menus_(game_)
+      session_(*this, tables)
 {
     setObjectName(QStringLiteral("frmMain"));
     installCellAccessibility();
@@ -114,9 +115,18 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
     menuBar()->setNativeMenuBar(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     platform::placeCentred(this, [this] { return platform::screenArea(this); });
+    qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The windows still open go with the widgets, after the session: they
+    // tell it nothing more.
+    qApp->removeEventFilter(this);
+    for (QObject* window : std::as_const(openModals_)) {
+        disconnect(window, &QObject::destroyed, this, &frmMain::modalWindowGone);
+    }
+}
 
 void frmMain::createBoard(QWidget* client)
 {
@@ -127,9 +137,12 @@ void frmMain::createBoard(QWidget* client)
         button->setObjectName(QStringLiteral("Knop(%1)").arg(i));
         button->setGeometry((i % kColumns) * kCellPitch, (i / kColumns) * kCellPitch, kCellSize,
                             kCellSize);
-        connect(button, &QPushButton::clicked, this, [this, i] {
-            if (!underModalWindow()) {
-                game_.pressCell(i);
+        // The button flips its pressed state itself; a click that a modal
+        // window keeps from the game (an assistive technology's press) puts
+        // it back.
+        connect(button, &QPushButton::clicked, this, [this, i, button] {
+            if (session_.handle(Input::click(i)) == Outcome::Blocked) {
+                button->setChecked(!button->isChecked());
             }
         });
         connect(button, &CellButton::arrowKeyPressed, this,
@@ -166,11 +179,7 @@ void frmMain::createStatusRow(QWidget* client)
     btnYellow_->setAutoDefault(false);
     for (const Colour colour : {Colour::Red, Colour::Yellow}) {
         connect(colour == Colour::Red ? btnRedPoints_ : btnYellowPoints_, &QPushButton::clicked,
-                this, [this, colour] {
-                    if (!underModalWindow()) {
-                        showScoreEnquiry(colour);
-                    }
-                });
+                this, [this, colour] { session_.handle(Input::score(colour)); });
     }
     // A click on an indicator does nothing; its arrow keys lead back to the
     // board.
@@ -180,16 +189,10 @@ void frmMain::createStatusRow(QWidget* client)
     }
 }
 
-bool frmMain::underModalWindow()
-{
-    return QApplication::activeModalWidget() != nullptr;
-}
-
 void frmMain::load()
 {
     centreOnScreen();
-    menus_.load();
-    syncMenus();
+    session_.load();
     // The keyboard starts where the tab order does: on the first cell.
     returnFocusToBoard();
 }
@@ -204,14 +207,21 @@ void frmMain::centreOnScreen()
 
 void frmMain::onTimerTick()
 {
-    computer_.play(game_);
+    session_.handle(Input::tick());
+}
+
+void frmMain::newField(Int16 /*fieldType*/)
+{
+    // Every button of a new field stands released.
+    for (CellButton* button : knop_) {
+        button->setChecked(false);
+    }
 }
 
 void frmMain::cellChanged(int index, const Cell& cell)
 {
     CellButton* button = Knop(index);
     button->setOwner(cell.owner);
-    button->setChecked(cell.pressed);
     button->setEnabled(cell.enabled);
     button->setVisible(cell.visible);
     setAnnouncedName(button, GameTexts::cellName(index, cell.owner));
@@ -242,7 +252,8 @@ void frmMain::turnChanged(std::optional<Colour> toMove, std::optional<Move> afte
 void frmMain::gameOver(Int16 redPoints, Int16 yellowPoints)
 {
     // Shown and left: its OK, or its closing, lays out the next game.
-    showMessage(GameTexts::result(redPoints, yellowPoints), [this] { game_.closeResult(); });
+    showMessage(GameTexts::result(redPoints, yellowPoints),
+                [this] { session_.handle(Input::resultClosed()); });
 }
 
 void frmMain::showMessage(const QString& text, const std::function<void()>& closed)
@@ -274,10 +285,36 @@ void frmMain::showMessage(const QString& text, const std::function<void()>& clos
     box->show();
 }
 
-void frmMain::showScoreEnquiry(Colour asking)
+void frmMain::scoreEnquired(Colour asking, Int16 redPoints, Int16 yellowPoints)
 {
-    const GameState& state = game_.state();
-    showMessage(GameTexts::scoreEnquiry(asking, state.RedPoints, state.YellowPoints));
+    showMessage(GameTexts::scoreEnquiry(asking, redPoints, yellowPoints));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide) && !event->spontaneous() &&
+        watched->isWidgetType() && watched != this) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal()) {
+            if (type == QEvent::Hide) {
+                modalWindowGone(watched);
+            } else if (!openModals_.contains(watched)) {
+                openModals_.insert(watched);
+                connect(watched, &QObject::destroyed, this, &frmMain::modalWindowGone);
+                session_.handle(Input::modalOpened());
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::modalWindowGone(QObject* window)
+{
+    if (openModals_.remove(window)) {
+        disconnect(window, &QObject::destroyed, this, &frmMain::modalWindowGone);
+        session_.handle(Input::modalClosed());
+    }
 }
 
 } // namespace tarnel::ui

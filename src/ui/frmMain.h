@@ -1,23 +1,22 @@
 // The main window: the board, the status row, the timer and the menu bar.
 //
-// frmMain is the game's view: the engine owns the state and tells the window
-// what happened through GameView; the window mirrors it onto its widgets,
-// formats every text in the player's language, moves the focus, and turns
-// clicks, ticks and menu choices into calls on the engine. No game rule
-// lives here.
+// frmMain is the session's view: it forwards every click, tick, menu choice
+// and score enquiry to the session, reports its modal windows opening and
+// closing, and mirrors what the session tells it onto its widgets, with
+// every text formatted in the player's language; it moves the focus. It
+// decides nothing about play.
 #pragma once
 
 #include "engine/FieldTables.h"
-#include "engine/Game.h"
-#include "engine/GameView.h"
-#include "menus/MenuState.h"
-#include "players/ComputerPlayer.h"
+#include "session/Session.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <array>
 #include <functional>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -27,6 +26,8 @@ namespace tarnel::ui {
 using menus::kMenuItemCount;
 using menus::MenuItem;
 using menus::MenuState;
+using session::Input;
+using session::Outcome;
 
 class CellButton;
 class IndicatorButton;
@@ -39,7 +40,7 @@ constexpr int kCellPitch = 33;
 constexpr int kStatusTop = 331;
 constexpr int kStatusHeight = 26;
 
-class frmMain : public QMainWindow, public GameView
+class frmMain : public QMainWindow, public session::SessionView
 {
     Q_OBJECT
 
@@ -53,11 +54,17 @@ public:
     // and menus, and lay out the Normal field. The window stays hidden.
     void load();
 
-    // GameView
+    // SessionView
+    void newField(Int16 fieldType) override;
     void cellChanged(int index, const Cell& cell) override;
     void scoreChanged(Colour colour, Int16 points) override;
     void turnChanged(std::optional<Colour> toMove, std::optional<Move> after) override;
     void gameOver(Int16 redPoints, Int16 yellowPoints) override;
+    void menusChanged() override;
+    void scoreEnquired(Colour asking, Int16 redPoints, Int16 yellowPoints) override;
+    void helpChosen() override;
+    void aboutChosen() override;
+    void exitChosen() override;
 
     // The controls, by their names.
     CellButton* Knop(int index) const { return knop_.at(static_cast<std::size_t>(index)); }
@@ -69,29 +76,32 @@ public:
     QAction* action(MenuItem item) const;
     QMenu* menu(MenuItem item) const;
 
-    const Game& game() const { return game_; }
-    const MenuState& menus() const { return menus_; }
+    const session::Session& session() const { return session_; }
+    const Game& game() const { return session_.game(); }
+    const MenuState& menus() const { return session_.menus(); }
 
-    // Opens the help and about windows; replaceable so that the windows can
-    // be supplied by the start-up code.
-    std::function<void(QWidget*)> openHelp;
-    std::function<void(QWidget*)> openAbout;
+    // Open the help and about windows, modal over the main window and
+    // without a loop of their own, and return them; replaceable so that the
+    // windows can be supplied by the start-up code.
+    std::function<QDialog*(QWidget*)> openHelp;
+    std::function<QDialog*(QWidget*)> openAbout;
 
-    // One tick of Timer: the computer's turn.
+    // One tick of Timer.
     void onTimerTick();
 
+protected:
+    // Watches the application's windows: a modal window shown or hidden is
+    // told to the session, whoever opened it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    // While a modal window is open the window takes no action, from the
-    // accessibility bus neither: the mouse and keyboard are blocked by Qt,
-    // but an assistive technology can press a control directly.
-    static bool underModalWindow();
+    void modalWindowGone(QObject* window);
 
     void createBoard(QWidget* client);
     void createStatusRow(QWidget* client);
     void createMenus();
     void onMenuChosen(MenuItem item);
     void syncMenus();
-    void showScoreEnquiry(Colour asking);
     // A modal information box with the application title and one OK; shown
     // without waiting for it. `closed` runs once it has been closed.
     void showMessage(const QString& text, const std::function<void()>& closed = {});
@@ -102,9 +112,8 @@ private:
     bool canTakeFocus(int index) const;
     void centreOnScreen();
 
-    Game game_;
-    ComputerPlayer computer_; // beside the game, for the life of the window
-    MenuState menus_;
+    session::Session session_;
+    QSet<QObject*> openModals_;
     std::array<CellButton*, kCellCount> knop_{};
     IndicatorButton* btnRed_ = nullptr;
     IndicatorButton* btnYellow_ = nullptr;

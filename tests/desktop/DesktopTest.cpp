@@ -57,8 +57,8 @@ protected:
     DesktopTest()
     {
         window->Timer()->stop(); // the game waits for the keys below
-        window->openHelp = &frmHelp::showModal;
-        window->openAbout = &frmAbout::showModal;
+        window->openHelp = &frmHelp::showOver;
+        window->openAbout = &frmAbout::showOver;
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         EXPECT_TRUE(eventually([this] { return framed(window.get()); }, 5000));
     }
@@ -168,7 +168,7 @@ TEST_F(DesktopTest, AWindowOpensCentredAndStaysWhereThePersonPutsIt)
 
     desktop("xdotool windowmove %1 1100 900", &second);
     ASSERT_TRUE(eventually([&] { return platform::outerGeometry(&second).x() >= 1000; }));
-    whileModal([&] { frmAbout::showModal(&second); },
+    whileModal([&] { frmAbout::showOver(&second); },
                [&](QWidget* modal) {
                    EXPECT_TRUE(eventually([&] {
                        return second.screen()->availableGeometry().contains(

@@ -27,16 +27,16 @@ TEST_P(FullBoardTest, APersonsLastMoveEndsTheGameAndTheNextOneStarts)
 
     for (std::size_t move = 0; move < freeCells.size(); ++move) {
         EXPECT_FALSE(game.BordVol());
-        game.pressCell(freeCells[move]);
+        game.playMove(static_cast<Int16>(freeCells[move]));
         ASSERT_TRUE(invariantsHold(game)) << "after move " << move;
         ASSERT_TRUE(mirrorMatches(game, view));
     }
-    // The result is open: board full, nobody to move, the scores told.
-    EXPECT_TRUE(game.resultOpen());
+    // The game is over: board full, nobody to move, the scores told.
+    EXPECT_EQ(game.toMove(), std::nullopt);
     EXPECT_EQ(view.toMove, std::nullopt);
     ASSERT_EQ(view.results.size(), 1U);
     EXPECT_EQ(view.results[0], std::pair(game.state().RedPoints, game.state().YellowPoints));
-    game.closeResult();
+    game.newGame();
     // The next game on the same field, red to move.
     EXPECT_EQ(game.state().FieldType, fieldType);
     EXPECT_EQ(game.state().CurrentPlayer, 0);

@@ -1,21 +1,29 @@
 #!/usr/bin/env bash
-# Each layer includes only itself and the layers below it (a file of its own
-# folder may go unqualified, but never by "..": every other include names
-# its layer), and the Qt-free ones include no Qt.
+# What the build cannot refuse: each layer sees only the layers it links
+# (its include root holds its own folder alone), but a file's own folder is
+# always searched, so an include by ".." reaches anywhere. Every include of
+# a layer's files (by quotes, or by angle brackets naming a layer), in every
+# spelling of the directive and in subfolders, names a file beside it
+# unqualified or a layer it may include; the Qt-free layers include no Qt.
 #   check_layers.sh SOURCE_DIR      (src)
 set -euo pipefail
 cd "$1"
 declare -A allowed=([engine]="engine" [players]="engine players" [menus]="engine menus"
-  [platform]="platform" [ui]="engine players menus platform ui")
+  [session]="engine players menus session" [platform]="platform"
+  [ui]="engine players menus session platform ui")
+layers=$(IFS='|'; echo "${!allowed[*]}")
 status=0
 for layer in "${!allowed[@]}"; do
+  files=$(find "$layer" -name '*.h' -o -name '*.cpp')
   while IFS=: read -r file line included; do
     [[ $included != *..* ]] &&
-      [[ -f $layer/$included || " ${allowed[$layer]} " == *" ${included%%/*} "* ]] && continue
+      [[ -f $(dirname "$file")/$included || " ${allowed[$layer]} " == *" ${included%%/*} "* ]] &&
+      continue
     echo "$file:$line: $layer/ may include only ${allowed[$layer]}, not \"$included\""
     status=1
-  done < <(grep -nE '^#include "' "$layer"/*.{h,cpp} | sed -E 's/:#include "([^"]+)".*/:\1/')
-  if [[ $layer != ui && $layer != platform ]] && grep -nE '^#include <Q' "$layer"/*.{h,cpp}; then
+  done < <(grep -nE '^\s*#\s*include\s*("|<('"${layers}"')/)' $files |
+    sed -E 's/:\s*#\s*include\s*[<"]([^">]+)[">].*/:\1/')
+  if [[ $layer != ui && $layer != platform ]] && grep -nE '^\s*#\s*include\s*<Q' $files; then
     echo "^ $layer/ is free of Qt"
     status=1
   fi

@@ -36,7 +36,7 @@ TEST_F(MenuStateTest, StartsAsDesignedAndLoaded)
 
 TEST_F(MenuStateTest, ModesSetThePlayersAndStartANewGame)
 {
-    game.pressCell(0);
+    game.playMove(0);
     menus.choose(mnuHuman);
     EXPECT_EQ(game.state().Players[0].IsComputer, 0);
     EXPECT_EQ(game.state().Players[1].IsComputer, 0);
@@ -79,13 +79,13 @@ TEST_F(MenuStateTest, FieldsAndTheRestDoWhatTheySay)
         EXPECT_EQ(game.state().FieldType, static_cast<Int16>(k + 1));
         expectRules();
     }
-    game.pressCell(0);
+    game.playMove(0);
     menus.choose(mnuNewGame);
     EXPECT_EQ(game.state().RedPoints, 0);
     EXPECT_EQ(game.state().FieldType, field::Impossible);
     // Exit, help, about and the headings are the windows' own: the game,
     // its board and the marks stay as they are.
-    game.pressCell(0);
+    game.playMove(0);
     const auto cells = game.cells();
     for (const MenuItem item : {mnuFileExit, mnuHelpContents, mnuHelpAbout, mnuFile, mnuHelp}) {
         menus.choose(item);

@@ -59,10 +59,10 @@ TEST_F(TickTest, NeverMovesForAPerson)
     EXPECT_EQ(game.freeCount(), 136);
 }
 
-TEST_F(TickTest, MakesNoMoveOnAFullBoardOrAnUnknownLevel)
+TEST_F(TickTest, MakesNoMoveOnAFullBoardAndRefusesAnUnknownLevel)
 {
-    game.setPlayer(Colour::Red, 1, 3);
-    EXPECT_FALSE(computer.play(game));
+    game.setPlayer(Colour::Red, 1, level::kCount);
+    EXPECT_THROW(computer.play(game), std::out_of_range) << "never a silent pass";
     game.setPlayer(Colour::Red, 1, level::Genius);
     for (int i = 0; i < kCellCount; ++i) {
         if (game.isFree(i)) {
@@ -75,7 +75,7 @@ TEST_F(TickTest, MakesNoMoveOnAFullBoardOrAnUnknownLevel)
 TEST_F(TickTest, HumanVsComputerAnswersOnTheNextTick)
 {
     EXPECT_FALSE(computer.play(game)) << "red, a person, is to move";
-    game.pressCell(0);
+    game.playMove(0);
     EXPECT_TRUE(computer.play(game));
     EXPECT_EQ(game.state().CurrentPlayer, 0);
     EXPECT_EQ(game.state().YellowPoints, 1);
@@ -86,8 +86,8 @@ TEST_F(TickTest, HumanVsComputerAnswersOnTheNextTick)
 
 TEST_F(TickTest, AClickBeforeTheTickPlaysForTheComputersColour)
 {
-    game.pressCell(0);
-    game.pressCell(1); // yellow's move, made by the person
+    game.playMove(0);
+    game.playMove(1); // yellow's move, made by the person
     EXPECT_EQ(game.cell(1).owner, Picture::yellow);
     EXPECT_FALSE(computer.play(game)) << "red is to move again";
     EXPECT_TRUE(invariantsHold(game));
@@ -105,20 +105,20 @@ TEST_F(TickTest, MakesNoMoveWhileTheResultIsOpen)
     // 149 cells taken alternately; red, a person, takes the last one.
     GameSteps::WisselBeurt(game); // give the turn to red without a move
     ASSERT_EQ(game.state().CurrentPlayer, 0);
-    game.pressCell(149);
+    game.playMove(149);
     ASSERT_EQ(game.state().CurrentPlayer, 1);
     for (int tick = 0; tick < 3; ++tick) {
         EXPECT_FALSE(computer.play(game));
     }
-    // Nor does any other road: the game takes no move until the result has
-    // been closed.
+    // Nor does any other road: a full board takes no move until the next
+    // field is laid out.
     const auto cells = game.cells();
     game.playMove(0);
-    game.pressCell(0);
+    game.playMove(0);
     EXPECT_EQ(game.cells(), cells);
     EXPECT_EQ(game.state().CurrentPlayer, 1);
     EXPECT_EQ(view.results.size(), 1U);
-    game.closeResult();
+    game.newGame();
     EXPECT_EQ(game.state().CurrentPlayer, 0);
     EXPECT_EQ(game.freeCount(), kCellCount);
 }
@@ -140,7 +140,7 @@ TEST_F(TickTest, SameEventsPlayTheSameCells)
             while (!runGame.isFree(click)) {
                 click = (click + 7) % kCellCount; // a person clicking through the board
             }
-            runGame.pressCell(click);
+            runGame.playMove(static_cast<Int16>(click));
             const auto before = runGame.cells();
             runComputer.play(runGame);
             for (int i = 0; i < kCellCount; ++i) {
@@ -175,7 +175,6 @@ class ComputerVsComputerTest : public GameFixture, public ::testing::WithParamIn
 TEST_P(ComputerVsComputerTest, GamesPlayThemselvesOneAfterAnother)
 {
     const MatchCase match = GetParam();
-    game.setComputerVsComputer(true);
     game.setPlayer(Colour::Red, 1, match.redLevel);
     game.setPlayer(Colour::Yellow, 1, match.yellowLevel);
     chooseField(match.fieldType);
@@ -198,8 +197,8 @@ TEST_P(ComputerVsComputerTest, GamesPlayThemselvesOneAfterAnother)
             }
         }
         ASSERT_EQ(view.results.size(), static_cast<std::size_t>(gameNumber));
-        EXPECT_FALSE(computer.play(game)) << "no move while the result is open";
-        game.closeResult();
+        EXPECT_FALSE(computer.play(game)) << "no move on a full board";
+        game.newGame(); // as the result's closing does
         EXPECT_EQ(game.freeCount(), cellsInPlay) << "the next game is laid out";
         EXPECT_EQ(game.state().CurrentPlayer, 0);
         EXPECT_TRUE(invariantsHold(game));

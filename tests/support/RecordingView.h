@@ -1,21 +1,22 @@
-// A view without windows for the headless tests: it records what the game
-// tells it. A result stays open until the test closes it
-// (Game::closeResult), as a player would.
+// A view without windows for the headless tests: it records what the game,
+// or the session above it, tells it.
 #pragma once
 
-#include "engine/GameView.h"
+#include "session/SessionView.h"
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace tarnel::testing {
 
-class RecordingView : public GameView
+class RecordingView : public session::SessionView
 {
 public:
+    void newField(Int16 /*fieldType*/) override { ++fieldsLaidOut; }
     void cellChanged(int index, const Cell& cell) override
     {
         cells.at(static_cast<std::size_t>(index)) = cell;
@@ -34,6 +35,22 @@ public:
         results.emplace_back(redPoints, yellowPoints);
     }
 
+    void menusChanged() override { ++menuChanges; }
+    void scoreEnquired(Colour asking, Int16 redPoints, Int16 yellowPoints) override
+    {
+        enquiries.push_back({asking, redPoints, yellowPoints});
+    }
+    void helpChosen() override { windows.emplace_back("help"); }
+    void aboutChosen() override { windows.emplace_back("about"); }
+    void exitChosen() override { windows.emplace_back("exit"); }
+
+    struct Enquiry
+    {
+        Colour asking;
+        Int16 redPoints;
+        Int16 yellowPoints;
+    };
+
     // What a window would show.
     std::array<Cell, kCellCount> cells{};
     std::array<Int16, 2> scores{};
@@ -45,6 +62,10 @@ public:
     // Runs after each cell change; lets a test raise the click notification
     // that some toolkits send when a toggle button is set from code.
     std::function<void(int, const Cell&)> afterCellChanged;
+    int fieldsLaidOut = 0;
+    int menuChanges = 0;
+    std::vector<Enquiry> enquiries;
+    std::vector<std::string> windows; // the windows the menus asked for
 };
 
 } // namespace tarnel::testing

@@ -74,7 +74,7 @@ DesktopPalette::~DesktopPalette()
         const Cell& cell = game.cell(i);
         const CellButton* button = window.Knop(i);
         if (button->isVisibleTo(&window) != cell.visible || button->isEnabled() != cell.enabled ||
-            button->isChecked() != cell.pressed || button->owner() != cell.owner) {
+            button->owner() != cell.owner) {
             return ::testing::AssertionFailure() << "Knop(" << i << ") does not show its cell";
         }
     }

@@ -17,7 +17,8 @@ for ts in "$sources"/translations/*.ts; do
   name=$(basename "$ts")
   copy="$work/$name"
   cp "$ts" "$copy"
-  "$lupdate" -silent -no-obsolete -locations none "$sources" -ts "$copy"
+  # The window's texts, and the menus' captions in their table.
+  "$lupdate" -silent -no-obsolete -locations none "$sources" "$sources/../menus" -ts "$copy"
   if ! cmp -s "$ts" "$copy"; then
     echo "$name is not up to date with the sources:"
     diff "$ts" "$copy" | head -20 || true

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace tarnel::ui::testing {
@@ -67,16 +68,21 @@ TEST_F(AccessTest, CellsIndicatorsAndScoresHaveNamesThatFollowTheGame)
     ASSERT_NE(hidden, nullptr);
     EXPECT_TRUE(hidden->state().invisible);
 
-    // Under a modal window, a press past it does nothing: no move, no box.
+    // Under a modal window, a press past it does nothing: no move, no box,
+    // and the cell stands released. A press is a click that lands later:
+    // the checks wait for it.
     QDialog modal(window.get());
     modal.setModal(true);
     modal.show();
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{window->Knop(0), window->btnRedPoints()}) {
+    for (QAbstractButton* control :
+         std::initializer_list<QAbstractButton*>{window->Knop(0), window->btnRedPoints()}) {
+        QSignalSpy clicked(control, &QAbstractButton::clicked);
         QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
             QAccessibleActionInterface::pressAction());
+        EXPECT_TRUE(!clicked.isEmpty() || clicked.wait()) << "the press landed";
     }
     EXPECT_EQ(window->game().cell(0).owner, Picture::Gray);
+    EXPECT_FALSE(window->Knop(0)->isChecked());
     EXPECT_EQ(QApplication::activeModalWidget(), &modal);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 
 namespace tarnel::ui::testing {
@@ -16,8 +17,8 @@ class HelpWindowsTest : public WindowFixture
 protected:
     HelpWindowsTest()
     {
-        window->openHelp = &frmHelp::showModal;
-        window->openAbout = &frmAbout::showModal;
+        window->openHelp = &frmHelp::showOver;
+        window->openAbout = &frmAbout::showOver;
     }
 
     // Chooses `item` and runs `inspect` on the modal window it opens; the
@@ -25,16 +26,12 @@ protected:
     template <typename Window>
     void openAndInspect(MenuItem item, const std::function<void(Window*)>& inspect)
     {
-        bool inspected = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<Window*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            inspected = true;
-            inspect(dialog);
-        });
-        choose(item);
-        EXPECT_TRUE(inspected);
+        choose(item); // returns with the window open: no loop of its own
+        QPointer<Window> dialog = qobject_cast<Window*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        inspect(dialog);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the window was closed";
+        EXPECT_TRUE(eventually([&] { return dialog.isNull(); })) << "and is gone";
     }
 };
 

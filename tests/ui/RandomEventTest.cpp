@@ -27,7 +27,7 @@ class RandomEvents
 public:
     RandomEvents(frmMain& window, unsigned seed) : window_(window), random_(seed)
     {
-        // Inside every modal loop: now and then an event, then the answer.
+        // Under every modal window: now and then an event, then the answer.
         QObject::connect(&answerer_, &QTimer::timeout, [this] { answerModal(); });
         answerer_.start(0);
     }
@@ -87,9 +87,9 @@ private:
         record("click");
     }
 
-    // Runs on a timer inside every modal loop. A timer's slot does not run
-    // again while it is still running, so the ticks it delivers are sent
-    // from single-shot timers of their own: a result box that such a tick
+    // Runs on a timer whenever events are processed, while a modal window
+    // is open. The ticks it delivers are sent from single-shot timers of
+    // their own (gone with this object): a result box that such a tick
     // opens is then answered by the next round of this timer.
     void answerModal()
     {
@@ -101,7 +101,7 @@ private:
             // Ticks keep coming while a box is open; a full board must not
             // move.
             tickPending_ = true;
-            QTimer::singleShot(0, [this] {
+            QTimer::singleShot(0, &answerer_, [this] {
                 tickPending_ = false;
                 window_.onTimerTick();
                 record("tick in a modal loop");
@@ -160,8 +160,16 @@ TEST_F(RandomEventTest, InvariantsHoldAfterEveryEvent)
 {
     const QByteArray seedText = qgetenv("TARNEL_RANDOM_SEED");
     const unsigned seed = seedText.isEmpty() ? 1U : seedText.toUInt();
-    window->openHelp = [](QWidget* owner) { QDialog(owner).exec(); };
-    window->openAbout = [](QWidget* owner) { QDialog(owner).exec(); };
+    // Modal windows without a loop of their own, as the game shows them.
+    const auto openModal = [](QWidget* owner) {
+        auto* dialog = new QDialog(owner);
+        dialog->setModal(true);
+        QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+        dialog->show();
+        return dialog;
+    };
+    window->openHelp = openModal;
+    window->openAbout = openModal;
     // Ticks come from the events alone, so that a seed replays exactly.
     window->Timer()->stop();
     RandomEvents events(*window, seed);
