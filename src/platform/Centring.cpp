@@ -100,9 +100,10 @@ private:
         if (!reference.isValid()) {
             return;
         }
-        const QSize outer = window_->size().grownBy(margins);
-        placedAt_ = centredCorner(outer, reference, availableAreaUnder(reference));
-        const QPoint inner = placedAt_ + QPoint(margins.left(), margins.top());
+        const FramedPlace place =
+            framedPlace(window_->size(), margins, reference, availableAreaUnder(reference));
+        placedAt_ = place.frame;
+        const QPoint inner = place.window;
         if (exposed()) {
             window_->windowHandle()->setPosition(inner);
         } else {
@@ -149,6 +150,14 @@ QPoint centredCorner(const QSize& outer, const QRect& reference, const QRect& av
     return corner;
 }
 
+FramedPlace framedPlace(const QSize& size, const QMargins& reported, const QRect& reference,
+                        const QRect& available)
+{
+    const QMargins frame = saneFrameExtents(reported, available.size());
+    const QPoint corner = centredCorner(size.grownBy(frame), reference, available);
+    return {corner, corner + QPoint(frame.left(), frame.top())};
+}
+
 qsizetype screenHoldingMostOf(const QRect& reference, const QList<QRect>& screens)
 {
     qsizetype best = 0;
@@ -188,7 +197,9 @@ QRect outerGeometry(const QWidget* window)
     // QWidget::frameGeometry() learns of a frame only when the window next
     // moves or resizes; the platform window knows it as soon as it is there.
     if (const QWindow* handle = window->windowHandle(); handle != nullptr && handle->handle()) {
-        return handle->frameGeometry();
+        const QScreen* screen = handle->screen();
+        return handle->geometry().marginsAdded(saneFrameExtents(
+            handle->frameMargins(), screen != nullptr ? screen->availableSize() : QSize()));
     }
     return window->frameGeometry();
 }

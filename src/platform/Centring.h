@@ -28,6 +28,18 @@ void placeCentred(QWidget* window, std::function<QRect()> reference);
 // keeps its top-left corner, and with it the title bar, inside.
 QPoint centredCorner(const QSize& outer, const QRect& reference, const QRect& available);
 
+// Where a window of `size` goes so that its frame, of the extents
+// `reported` (made sane first: saneFrameExtents), stands centred on
+// `reference` inside `available`: the top-left corners of the frame and of
+// the window itself.
+struct FramedPlace
+{
+    QPoint frame;
+    QPoint window;
+};
+FramedPlace framedPlace(const QSize& size, const QMargins& reported, const QRect& reference,
+                        const QRect& available);
+
 // Of `screens`, the index of the one that holds most of `reference`; 0 when
 // it lies on none of them.
 qsizetype screenHoldingMostOf(const QRect& reference, const QList<QRect>& screens);
@@ -40,7 +52,7 @@ QRect availableAreaUnder(const QRect& reference);
 QRect screenArea(const QWidget* window);
 
 // The window's frame in global coordinates, as the window system knows it
-// now (its inner geometry while it has no frame).
+// now (its inner geometry while it has no frame), of sane extents.
 QRect outerGeometry(const QWidget* window);
 
 // Centres `window` on `reference` by its inner size, before it exists: the

@@ -29,11 +29,26 @@ inline double contrastRatio(const QColor& a, const QColor& b)
 constexpr double kTextContrast = 4.5;
 constexpr double kMarkContrast = 3.0;
 
+// Black or white, whichever stands more from `background`: at least 4.58:1
+// from any colour.
+inline QColor blackOrWhiteOn(const QColor& background)
+{
+    return contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background)
+               ? QColor(Qt::black)
+               : QColor(Qt::white);
+}
+
 // A mark drawn on `background`: `preferred` where it stands out from it
-// (3:1), otherwise `fallback` (a palette's text colour, which always does).
+// (3:1), otherwise `fallback` (a palette's text colour) where that does,
+// otherwise black or white: 3:1 whatever the palette.
 inline QColor markColour(const QColor& preferred, const QColor& background, const QColor& fallback)
 {
-    return contrastRatio(preferred, background) >= kMarkContrast ? preferred : fallback;
+    for (const QColor& colour : {preferred, fallback}) {
+        if (contrastRatio(colour, background) >= kMarkContrast) {
+            return colour;
+        }
+    }
+    return blackOrWhiteOn(background);
 }
 
 } // namespace tarnel::platform

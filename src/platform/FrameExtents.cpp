@@ -2,11 +2,11 @@
 
 #include <QGuiApplication>
 #include <QWindow>
+#include <algorithm>
 
 #if TARNEL_HAVE_XCB
 #include <QElapsedTimer>
 #include <QThread>
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -149,6 +149,16 @@ std::optional<QMargins> currentFrameExtents(QWindow* window)
     (void)window;
     return std::nullopt;
 #endif
+}
+
+QMargins saneFrameExtents(const QMargins& reported, const QSize& area)
+{
+    const auto sane = [](int extent, int side) {
+        const int thickest = 200;
+        return std::clamp(extent, 0, side > 0 ? std::min(thickest, side / 4) : thickest);
+    };
+    return {sane(reported.left(), area.width()), sane(reported.top(), area.height()),
+            sane(reported.right(), area.width()), sane(reported.bottom(), area.height())};
 }
 
 } // namespace tarnel::platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QSize>
 #include <optional>
 
 class QWindow;
@@ -23,5 +24,14 @@ std::optional<QMargins> expectedFrameExtents(QWindow* window);
 // tell them (weston's for X11 clients); unknown before the window is framed
 // or off X11.
 std::optional<QMargins> currentFrameExtents(QWindow* window);
+
+// The extents a window is placed by, whatever the window manager reported:
+// none below 0, and none above 200 px or a quarter of the width (left,
+// right) or height (top, bottom) of `area`, the available area of the
+// screen. The thickest real frame, a title bar at three times the scale,
+// is about 120 px; a quarter of the area keeps the window's own corner well
+// inside even a small screen. A window manager that reports 0x7fffffff or
+// 3000 px no longer puts the window off the screen.
+QMargins saneFrameExtents(const QMargins& reported, const QSize& area);
 
 } // namespace tarnel::platform

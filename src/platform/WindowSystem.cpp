@@ -1,10 +1,15 @@
 #include "WindowSystem.h"
 
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QtGlobal>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <thread>
 
 namespace tarnel::platform {
 
@@ -16,10 +21,23 @@ struct HeldMessage
     QString text;
 };
 
+// How long a display may take to answer before the game gives up on it. Qt
+// opens one in a fraction of a second (the splash is up 60 ms after the
+// start on Xvfb, bench/RESULTS.md): fifteen seconds leave a slow but real
+// display, Xvfb on a machine busy building or the game under Wine, room
+// many times over, and still tell a person soon why nothing comes.
+constexpr std::chrono::seconds kAnswerWait{15};
+
 struct Held
 {
     QtMessageHandler previous = nullptr;
     QList<HeldMessage> messages;
+    QString displays; // what the game tries to open, for the one line
+    // Ends the program should the display not answer; stopped once it has.
+    std::thread watchdog;
+    std::mutex mutex;
+    std::condition_variable answered;
+    bool opened = false;
 };
 
 Held& held()
@@ -43,16 +61,20 @@ QString displayName(const QString& platform)
             qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
         return QStringLiteral("the Wayland display \"%1\"").arg(display);
     }
+    if (name == QLatin1String("linuxfb")) {
+        // "linuxfb:fb=/dev/fb1:size=...", or Qt's first framebuffer.
+        static const QRegularExpression device(QStringLiteral(":fb=([^:]*)"));
+        const QRegularExpressionMatch given = device.match(platform);
+        return QStringLiteral("the framebuffer \"%1\"")
+            .arg(given.hasMatch() ? given.captured(1) : QStringLiteral("/dev/fb0"));
+    }
     return QStringLiteral("a display through the window system \"%1\"").arg(name);
 }
 
-void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// Every display QT_QPA_PLATFORM names, in the order Qt tries them: "the X
+// display ":5" nor the Wayland display "wayland-0"".
+QString displaysTried()
 {
-    if (type != QtFatalMsg) {
-        held().messages.append({type, context.category, message});
-        return;
-    }
-    // Qt could open no display: one line, and no core dump.
     const QString platform =
         qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb")).trimmed();
     QStringList tried;
@@ -62,12 +84,35 @@ void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString
     if (tried.isEmpty()) {
         tried << displayName(QStringLiteral("xcb"));
     }
-    const QByteArray line = QStringLiteral("tarnel: cannot open %1\n")
-                                .arg(tried.join(QStringLiteral(" nor ")))
-                                .toLocal8Bit();
+    return tried.join(QStringLiteral(" nor "));
+}
+
+// One line, and status 1: before Qt can abort, and without a core dump.
+[[noreturn]] void cannotOpen(const QString& why = {})
+{
+    const QByteArray line =
+        QStringLiteral("tarnel: cannot open %1%2\n").arg(held().displays, why).toLocal8Bit();
     std::fputs(line.constData(), stderr);
     std::fflush(stderr);
-    std::_Exit(1); // before Qt can abort
+    std::_Exit(1);
+}
+
+void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        held().messages.append({type, context.category, message});
+        return;
+    }
+    cannotOpen(); // Qt could open no display
+}
+
+void watch()
+{
+    Held& state = held();
+    std::unique_lock lock(state.mutex);
+    if (!state.answered.wait_for(lock, kAnswerWait, [&state] { return state.opened; })) {
+        cannotOpen(QStringLiteral(" (no answer in %1 seconds)").arg(kAnswerWait.count()));
+    }
 }
 } // namespace
 
@@ -83,12 +128,27 @@ void chooseWindowSystem()
 
 void watchDisplayOpening()
 {
+    held().displays = displaysTried();
     held().previous = qInstallMessageHandler(holdOrFail);
+    held().watchdog = std::thread(watch);
 }
 
 void displayOpened()
 {
     Held& messages = held();
+    {
+        const std::lock_guard lock(messages.mutex);
+        messages.opened = true;
+    }
+    messages.answered.notify_one();
+    if (messages.watchdog.joinable()) {
+        messages.watchdog.join();
+    }
+    // A window system that opens but offers no screen (a framebuffer that
+    // is not there) is no display: Qt would abort at the first window.
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        cannotOpen();
+    }
     qInstallMessageHandler(messages.previous);
     for (const HeldMessage& message : std::as_const(messages.messages)) {
         // That a window system tried before could not be loaded is no news

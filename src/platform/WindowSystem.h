@@ -13,11 +13,15 @@ namespace tarnel::platform {
 void chooseWindowSystem();
 
 // From here until displayOpened(), Qt's messages about the window system
-// are held back. Should no display open, the program says in one line on
-// standard error which one it could not open, and ends with status 1.
+// are held back. Should no display open, or none answer within fifteen
+// seconds, the program says in one line on standard error which one it
+// could not open, and ends with status 1.
 void watchDisplayOpening();
 
-// The display is open: the messages held back are passed on.
+// The display is open: the messages held back are passed on. Should it
+// offer no screen to show a window on, it is no display: one line and
+// status 1, as above. Called once the application is made, before any
+// window.
 void displayOpened();
 
 // True on a window system that places windows itself (Wayland): the game

@@ -54,17 +54,22 @@ DesktopPalette::DesktopPalette(const PaletteCase& palette)
     }
     QPalette desktop(palette.face, palette.face);
     desktop.setColor(QPalette::WindowText, palette.text);
-    desktop.setColor(QPalette::ButtonText, palette.text);
+    desktop.setColor(QPalette::ButtonText,
+                     palette.buttonText.isValid() ? palette.buttonText : palette.text);
     desktop.setColor(QPalette::Highlight, palette.highlight);
     desktop.setColor(QPalette::Dark, palette.dark);
     QApplication::setPalette(desktop);
     QApplication::setPalette(desktop, "QAbstractButton");
+    // Qt posts the change to the open windows; their widgets other than
+    // buttons (the main window's workspace) take it only from there.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
 }
 
 DesktopPalette::~DesktopPalette()
 {
     QApplication::setPalette(application_);
     QApplication::setPalette(buttons_, "QAbstractButton");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
 }
 
 ::testing::AssertionResult windowShowsTheGame(const frmMain& window)

@@ -55,17 +55,21 @@ private:
 // menu rules, and the timer with the interval in force.
 ::testing::AssertionResult windowShowsTheGame(const frmMain& window);
 
-// A desktop's palette: the default, a dark one and a high-contrast one.
+// A desktop's palette: the default, a dark one, a high-contrast one, and a
+// dark one whose button text and highlight stand under 2:1 from the face.
 struct PaletteCase
 {
     const char* name;
     QColor face, text, highlight, dark; // button and window alike; none: the default
+    QColor buttonText = {};             // none: `text`
 };
 inline const PaletteCase kPalettes[] = {
     {"Default", {}, {}, {}, {}},
     {"Dark", QColor(0x35, 0x35, 0x35), Qt::white, QColor(0x2A, 0x82, 0xDA),
      QColor(0x23, 0x23, 0x23)},
     {"HighContrast", Qt::black, Qt::white, QColor(0x1A, 0xEB, 0xFF), QColor(0x40, 0x40, 0x40)},
+    {"FaintButtonText", QColor(0x35, 0x35, 0x35), Qt::white, QColor(0x3C, 0x50, 0x78),
+     QColor(0x23, 0x23, 0x23), QColor(0x60, 0x60, 0x60)},
 };
 // Gives the application `palette` while it lives (the default one stays as
 // it is), buttons included: the Windows theme gives them a palette of

@@ -69,6 +69,23 @@ TEST(Centring, KeepsTheFrameOnTheScreen)
           std::tuple{about, QRect(391, 0, 497, 100), QRect(0, 30, 1280, 994), QPoint(485, 30)}}) {
         EXPECT_EQ(platform::centredCorner(outer, reference, available), corner);
     }
+    // Whatever extents a window manager reports, the frame's corner and the
+    // window's own stay in the area (a window's size, the extents, the area
+    // it is centred in, the frame's corner, the window's).
+    const QSize inner(495, 377);
+    const QRect screen(0, 0, 1280, 1024);
+    for (const auto& [size, extents, area, frame, corner] :
+         {std::tuple{inner, QMargins(1, 23, 1, 1), screen, QPoint(391, 311), QPoint(392, 334)},
+          std::tuple{inner, QMargins(0x7fffffff, 0x7fffffff, 0x7fffffff, 0x7fffffff), screen,
+                     QPoint(192, 123), QPoint(392, 323)},
+          std::tuple{QSize(306, 163), QMargins(3000, 3000, 3000, 3000), QRect(0, 0, 400, 300),
+                     QPoint(0, 0), QPoint(100, 75)},
+          std::tuple{inner, QMargins(-1, -1, -1, -1), screen, QPoint(392, 323),
+                     QPoint(392, 323)}}) {
+        const platform::FramedPlace place = platform::framedPlace(size, extents, area, area);
+        EXPECT_EQ(place.frame, frame);
+        EXPECT_EQ(place.window, corner);
+    }
     // Two monitors side by side: a dialog goes to the one that holds most
     // of its main window.
     const QList<QRect> monitors{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1280, 1024)};
