@@ -20,6 +20,7 @@ using menus::MenuState;
 class NullView : public GameView
 {
 public:
+    void newField(Int16 /*fieldType*/) override {}
     void cellChanged(int, const Cell&) override {}
     void scoreChanged(Colour, Int16) override {}
     void turnChanged(std::optional<Colour>, std::optional<Move>) override {}
@@ -89,7 +90,6 @@ void BM_WholeGame(benchmark::State& state)
 {
     Headless h;
     const auto level = static_cast<Int16>(state.range(0));
-    h.game.setComputerVsComputer(true);
     h.game.setPlayer(Colour::Red, 1, level);
     h.game.setPlayer(Colour::Yellow, 1, level);
     h.game.setFieldType(field::Standard);

@@ -187,17 +187,11 @@ int openings(frmMain& window, long count)
     constexpr long kWarmUp = 10;
     long before = -1;
     for (long i = 0; i < count + kWarmUp; ++i) {
-        QTimer::singleShot(0, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modal->close();
-            }
-        });
-        if (i % 2 == 0) {
-            frmAbout::showModal(&window);
-        } else {
-            frmHelp::showModal(&window);
-        }
+        QDialog* shown = i % 2 == 0 ? static_cast<QDialog*>(frmAbout::showOver(&window))
+                                    : frmHelp::showOver(&window);
         QApplication::processEvents();
+        shown->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (i + 1 == kWarmUp) {
             before = residentKiB();
         }

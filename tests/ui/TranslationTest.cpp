@@ -2,6 +2,7 @@
 // texts, reads in its direction with the board unturned, fits its boxes and
 // is drawn by fonts that have its characters; English stays letter for
 // letter everywhere else.
+#include "platform/Centring.h"
 #include "platform/Translations.h"
 #include "support/TextChecks.h"
 #include "support/UiFixture.h"
@@ -181,6 +182,12 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
     auto* scoreBox = window->findChild<QMessageBox*>();
     ASSERT_NE(scoreBox, nullptr);
     EXPECT_TRUE(fits(scoreBox->button(QMessageBox::Ok)));
+    // Centred on the main window, also when it grew to its text as it was
+    // shown (the long texts of some languages).
+    EXPECT_LE((platform::outerGeometry(scoreBox).center() -
+               platform::outerGeometry(window.get()).center())
+                  .manhattanLength(),
+              2);
     scoreBox->done(QMessageBox::Ok);
 
     // Every text shown is drawn by a font that has its characters.
