@@ -223,6 +223,9 @@ TEST_F(MainWindowTest, ComputerVsComputerIgnoresBoardClicksButTogglesTheButton)
     EXPECT_EQ(window->game().state().CurrentPlayer, 0);
     clickCell(0);
     EXPECT_FALSE(window->Knop(0)->isChecked());
+    clickCell(0);
+    choose(MenuItem::mnuNewGame);
+    EXPECT_FALSE(window->Knop(0)->isChecked()) << "every button of a new field stands released";
 }
 
 TEST_F(MainWindowTest, ShortcutsReachTheirActions)
