@@ -10,6 +10,7 @@
 #include <QStyleOptionMenuItem>
 #include <QTextLayout>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 
 namespace tarnel::platform {
@@ -143,33 +144,34 @@ void drawMarked(QPainter* painter, const QString& caption,
     }
     // The last run that holds the key: a disabled caption is drawn twice,
     // etched below and to the right first.
-    for (auto each = recorder.runs.crbegin(); each != recorder.runs.crend(); ++each) {
-        const DrawnRun& run = *each;
+    const auto holdsKey = [&key](const DrawnRun& run) {
         const qsizetype start = key.shown.indexOf(run.text);
-        if (start < 0 || key.at < start || key.at >= start + run.text.size()) {
-            continue;
-        }
-        // The key's letter within its run, shaped as the run is.
-        QTextLayout layout(run.text, run.font, painter->device());
-        QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
-        option.setTextDirection(run.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        layout.endLayout();
-        const auto at = static_cast<int>(key.at - start);
-        const qreal from = line.cursorToX(at);
-        const qreal to = line.cursorToX(at + 1);
-        const QFontMetricsF metrics(run.font, painter->device());
-        painter->save();
-        painter->setWorldTransform(QTransform());
-        painter->fillRect(QRectF(run.origin.x() + std::min(from, to),
-                                 run.origin.y() + metrics.underlinePos(), std::abs(to - from),
-                                 std::max<qreal>(1, metrics.lineWidth())),
-                          run.colour);
-        painter->restore();
+        return start >= 0 && key.at >= start && key.at < start + run.text.size();
+    };
+    const auto found = std::find_if(recorder.runs.crbegin(), recorder.runs.crend(), holdsKey);
+    if (found == recorder.runs.crend()) {
         return;
     }
+    const DrawnRun& run = *found;
+    // The key's letter within its run, shaped as the run is.
+    QTextLayout layout(run.text, run.font, painter->device());
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(run.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    const auto at = static_cast<int>(key.at - key.shown.indexOf(run.text));
+    const qreal from = line.cursorToX(at);
+    const qreal to = line.cursorToX(at + 1);
+    const QFontMetricsF metrics(run.font, painter->device());
+    painter->save();
+    painter->setWorldTransform(QTransform());
+    painter->fillRect(QRectF(run.origin.x() + std::min(from, to),
+                             run.origin.y() + metrics.underlinePos(), std::abs(to - from),
+                             std::max<qreal>(1, metrics.lineWidth())),
+                      run.colour);
+    painter->restore();
 }
 
 // The application's style, with the underline hint held back until Alt is
