@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionMenuItem>
 #include <QTextLayout>
 #include <QWidget>
@@ -216,18 +217,26 @@ public:
         });
     }
 
-    // A menu's items draw their captions themselves, not through
-    // drawItemText.
+    // Menu items, menu titles and buttons, as every style draws them: some
+    // draw their captions themselves, not through drawItemText (the
+    // Windows styles' menu bar, every style's menus).
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {
-        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-        if (element != CE_MenuItem || item == nullptr || !marking()) {
+        QString caption;
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+            item != nullptr && (element == CE_MenuItem || element == CE_MenuBarItem)) {
+            caption = item->text.section(QLatin1Char('\t'), 0, 0);
+        } else if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+                   button != nullptr && element == CE_PushButtonLabel) {
+            caption = button->text;
+        }
+        if (caption.isEmpty() || !marking()) {
             QProxyStyle::drawControl(element, option, painter, widget);
             return;
         }
         drawingWhole_ = true;
-        drawMarked(painter, item->text.section(QLatin1Char('\t'), 0, 0),
+        drawMarked(painter, caption,
                    [&](QPainter* on) { QProxyStyle::drawControl(element, option, on, widget); });
         drawingWhole_ = false;
     }

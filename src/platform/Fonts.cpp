@@ -151,6 +151,17 @@ void fitOneLine(QLabel* label, int maxHeight)
     }
 }
 
+int buttonOverhead(const QWidget* button, const QStyleOptionButton& option)
+{
+    // Measured on a caption wide enough that no minimum width of the style
+    // comes into it.
+    constexpr int kWide = 1000;
+    return button->style()
+               ->sizeFromContents(QStyle::CT_PushButton, &option, QSize(kWide, 0), button)
+               .width() -
+           kWide;
+}
+
 void fitCaption(QPushButton* button)
 {
     QStyleOptionButton option;
@@ -158,10 +169,9 @@ void fitCaption(QPushButton* button)
     option.text = button->text();
     const QSize room =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size();
-    // Across, the caption keeps the margin the style leaves around it when it
-    // sizes a button to its caption: ink that reaches the frame reads as cut.
-    const int across =
-        room.width() - button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+    // Across, the caption keeps the margins the style gives a button it
+    // sizes to its caption: ink that reaches the frame reads as cut.
+    const int across = std::min(room.width(), button->width() - buttonOverhead(button, option));
     const QString caption =
         QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
     const auto fits = [&](const QFont& font) {

@@ -12,6 +12,8 @@
 
 class QLabel;
 class QPushButton;
+class QStyleOptionButton;
+class QWidget;
 
 namespace tarnel::platform {
 
@@ -37,10 +39,14 @@ int lineHeight(const QString& text, const QFont& font);
 // fits. A label whose line fits keeps its height and font.
 void fitOneLine(QLabel* label, int maxHeight);
 
+// What the style adds across to a caption when it sizes a push button to
+// it: frame, margins and default-button indicator.
+int buttonOverhead(const QWidget* button, const QStyleOptionButton& option);
+
 // Lets the caption of the fixed-size push button `button` show whole: where
-// it is wider than the room the style leaves inside the button's frame and
-// its margin, or taller than that room (a Windows style leaves less, and
-// Han faces stand taller), its font gets smaller until it fits.
+// it is wider than the style would have it in a button of this width, or
+// taller than the room inside the button's frame (a Windows style leaves
+// less, and Han faces stand taller), its font gets smaller until it fits.
 void fitCaption(QPushButton* button);
 
 } // namespace tarnel::platform

@@ -1,5 +1,7 @@
 #include "TextChecks.h"
 
+#include "platform/Fonts.h"
+
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -63,18 +65,20 @@ qreal layOut(QTextLayout& layout, const QWidget* widget, qreal width, qreal room
         QStyleOptionButton option;
         option.initFrom(button);
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        // The style's margin beside the caption, and an icon with its
-        // spacing. Qt 6.4 draws the caption of an icon-and-text button
-        // against its left border in right to left: no room fits there.
-        qreal across = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+        // The margins the style gives a button it sizes to its caption,
+        // and an icon with its spacing. Qt 6.4 draws the caption of an
+        // icon-and-text button against its left border in right to left: no
+        // room fits there.
+        qreal across = std::min<qreal>(room.width(),
+                                       button->width() - platform::buttonOverhead(button, option));
         if (!button->icon().isNull()) {
             if (button->isRightToLeft()) {
                 return ::testing::AssertionFailure() << button->text().toStdString()
                                                      << ": an icon beside a right-to-left caption";
             }
-            across += button->iconSize().width() + 4;
+            across -= button->iconSize().width() + 4;
         }
-        room.setWidth(room.width() - across);
+        room.setWidth(across);
     }
     const auto failure = [&](int line) {
         return ::testing::AssertionFailure() << widget->objectName().toStdString() << " \""
