@@ -55,6 +55,10 @@ private:
 // menu rules, and the timer with the interval in force.
 ::testing::AssertionResult windowShowsTheGame(const frmMain& window);
 
+// A fixed border, as Windows' own platform gives the window (its style has
+// no resize frame and no Maximize box); elsewhere nothing to read.
+::testing::AssertionResult hasFixedBorder(QWidget* window);
+
 // A desktop's palette: the default, a dark one and a high-contrast one.
 struct PaletteCase
 {
