@@ -13,8 +13,10 @@ sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
 if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version'; then
   echo "Adding Debian's source archive (deb-src) for Qt's source"
-  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-    "${sudo[@]}" tee /etc/apt/sources.list.d/tarnel-deb-src.sources > /dev/null
+  # From the archives apt uses, in either format of Debian's (or both).
+  entries=$(scripts/windows/deb_src.sh /etc/apt/sources.list /etc/apt/sources.list.d/debian.sources)
+  [[ -n $entries ]] || { echo "No deb entry in /etc/apt/sources.list or debian.sources" >&2; exit 1; }
+  "${sudo[@]}" tee /etc/apt/sources.list.d/tarnel-deb-src.sources <<< "$entries" > /dev/null
   "${sudo[@]}" apt-get update -qq
 fi
 tarnel_install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \

@@ -9,6 +9,8 @@ set -euo pipefail
 build=$1
 qt=$2
 version=$(sed -n 's/^project(Tarnel VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+# The MinGW runtime's folder, as the compiler knows it.
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 stage=$build/package/tarnel
 rm -rf "$build/package" && mkdir -p "$stage/platforms" "$stage/styles" "$stage/translations"
 cp "$build/src/ui/tarnel.exe" "$stage/"
@@ -19,7 +21,7 @@ printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' > "$sta
 
 # Every DLL imported, and what those import, from Qt and the MinGW runtime;
 # Windows' own DLLs are left to Windows.
-search=("$qt/bin" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
+search=("$qt/bin" "$runtime" /usr/x86_64-w64-mingw32/lib)
 queue=("$stage/tarnel.exe" "$stage/platforms/qwindows.dll" "$stage/styles/qwindowsvistastyle.dll")
 while ((${#queue[@]})); do
   file=${queue[0]}

@@ -19,7 +19,8 @@ if [[ ! -e $WINEPREFIX/system.reg ]]; then
 fi
 # The MinGW runtime (and Qt, when TARNEL_QT_WINDOWS names it) on the
 # program's DLL search path, as Windows paths on Wine's Z: drive.
-dirs=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
+dirs=("$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+  /usr/x86_64-w64-mingw32/lib)
 [[ -n ${TARNEL_QT_WINDOWS:-} ]] && dirs+=("$TARNEL_QT_WINDOWS/bin")
 WINEPATH=$(printf 'Z:%s;' "${dirs[@]}" | tr / '\\')
 export WINEPATH

@@ -65,9 +65,12 @@ protected:
 };
 } // namespace
 
+// A fixed border: on Windows no resize frame and no Maximize (the hint is
+// read by Windows' platform alone; the fixed size does it elsewhere).
 frmMain::frmMain(const FieldTables& tables, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::CustomizeWindowHint),
       session_(*this, tables)
 {
     setObjectName(QStringLiteral("frmMain"));

@@ -6,7 +6,26 @@
 #include <QApplication>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace tarnel::ui::testing {
+
+::testing::AssertionResult hasFixedBorder(QWidget* window)
+{
+#ifdef Q_OS_WIN
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        const auto style = GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_STYLE);
+        if ((style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0) {
+            return ::testing::AssertionFailure() << window->objectName().toStdString()
+                                                 << " has a resize frame or Maximize box: style 0x"
+                                                 << QString::number(style, 16).toStdString();
+        }
+    }
+#endif
+    return ::testing::AssertionSuccess() << window->objectName().toStdString();
+}
 
 bool eventually(const std::function<bool()>& condition, int timeoutMs)
 {

@@ -55,6 +55,10 @@ private:
 // menu rules, and the timer with the interval in force.
 ::testing::AssertionResult windowShowsTheGame(const frmMain& window);
 
+// A fixed border, as Windows' own platform gives the window (its style has
+// no resize frame and no Maximize box); elsewhere nothing to read.
+::testing::AssertionResult hasFixedBorder(QWidget* window);
+
 // A desktop's palette: the default, a dark one, a high-contrast one, and a
 // dark one whose button text and highlight stand under 2:1 from the face.
 struct PaletteCase

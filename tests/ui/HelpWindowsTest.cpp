@@ -43,6 +43,7 @@ TEST_F(HelpWindowsTest, AboutShowsTitleAndVersionEveryTimeAndClosesOnEnterAndEsc
             EXPECT_EQ(about->size(), QSize(306, 164));
             EXPECT_EQ(about->parentWidget(), window.get());
             EXPECT_TRUE(about->isModal());
+            EXPECT_TRUE(hasFixedBorder(about));
             EXPECT_EQ(about->lblTitle()->text(), "Tarnel");
             EXPECT_EQ(about->lblVersion()->text(), "Version 1.0.10");
             EXPECT_EQ(about->lblDescription()->text(), "Freeware ... have fun");
@@ -71,6 +72,7 @@ TEST_F(HelpWindowsTest, HelpShowsTheRulesLetterForLetter)
         EXPECT_EQ(help->windowTitle(), "Tarnel help");
         EXPECT_EQ(help->size(), QSize(402, 264));
         EXPECT_TRUE(help->isModal());
+        EXPECT_TRUE(hasFixedBorder(help));
         EXPECT_EQ(help->Label1()->text(), "Every button gives the player 1 point");
         EXPECT_EQ(help->Label2()->text(),
                   "When a button is choosen by a player, every button on the point side that was "

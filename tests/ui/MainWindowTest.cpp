@@ -27,6 +27,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(hasFixedBorder(window.get()));
 
     for (int i = 0; i < kCellCount; ++i) {
         EXPECT_EQ(window->Knop(i)->geometry(), QRect((i % 15) * 33, (i / 15) * 33, 34, 34)) << i;

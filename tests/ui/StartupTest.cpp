@@ -76,6 +76,7 @@ TEST(Startup, TheSplashShowsItsControlsInPlace)
     const QRect welcome(splash.lblWelcome()->mapTo(&splash, QPoint()), splash.lblWelcome()->size());
     EXPECT_LE(std::abs(welcome.center().x() - splash.rect().center().x()), 1);
     EXPECT_LE(splash.fraMainFrame()->geometry().right(), splash.rect().right());
+    EXPECT_TRUE(hasFixedBorder(&splash));
 }
 
 class CloseTest : public WindowFixture
