@@ -9,6 +9,7 @@ set -euo pipefail
 build=$1
 qt=$2
 version=$(sed -n 's/^project(Tarnel VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+IFS=. read -r major minor patch <<< "$version"
 # The MinGW runtime's folder, as the compiler knows it.
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 stage=$build/package/tarnel
@@ -54,7 +55,8 @@ files=$(realpath "$build/package")/uninstall-files.nsh
   find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
 ) > "$files"
 setup="$(realpath -m "$build")/tarnel-$version-setup.exe"
+# Its version record reads as the game's: 1.0.10 as 1.0.0.10 and 1.00.0010.
 makensis -V2 -DSTAGE="$(realpath "$stage")" -DFILES="$files" -DVERSION="$version" \
-  -DICON="$(realpath "$(dirname "$0")/../../src/ui/icons/tarnel.ico")" -DOUTFILE="$setup" \
-  "$(dirname "$0")/tarnel.nsi"
+  -DQUAD="$major.$minor.0.$patch" -DRECORD="$(printf '%d.%02d.%04d' "$major" "$minor" "$patch")" \
+  -DICON="$(realpath "$build/src/ui/tarnel.ico")" -DOUTFILE="$setup" "$(dirname "$0")/tarnel.nsi"
 echo "$setup"

@@ -1,6 +1,8 @@
-"""tarnel.exe as Windows reads it: a GUI program whose version record says
-1.00.0010, Tarnel, tarnel, tarnel.exe in United States English, and whose
-first icon is the 32 x 32 image in 16 colours, with larger sizes after it.   check_exe.py TARNEL_EXE"""
+"""tarnel.exe or its installer as Windows reads it: a GUI program for
+Windows 10 and later whose version record says 1.00.0010, Tarnel and its
+own names in United States English, and whose first icon is the 32 x 32
+image in 16 colours, with larger sizes after it.
+  check_exe.py EXE INTERNAL_NAME ORIGINAL_FILENAME"""
 import struct
 import sys
 
@@ -10,10 +12,13 @@ pe = pefile.PE(sys.argv[1])
 failures = []
 if pe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
     failures.append("not a GUI program: it would open a console window")
+version = (pe.OPTIONAL_HEADER.MajorSubsystemVersion, pe.OPTIONAL_HEADER.MinorSubsystemVersion)
+if version != (10, 0):
+    failures.append(f"subsystem version {version}: older Windows than 10 would start it")
 
 expected = {b"FileVersion": b"1.00.0010", b"ProductVersion": b"1.00.0010",
-            b"ProductName": b"Tarnel", b"InternalName": b"tarnel",
-            b"OriginalFilename": b"tarnel.exe"}
+            b"ProductName": b"Tarnel", b"InternalName": sys.argv[2].encode(),
+            b"OriginalFilename": sys.argv[3].encode()}
 strings, languages = {}, []
 for info in getattr(pe, "FileInfo", [[]])[0]:
     for table in getattr(info, "StringTable", []):
