@@ -201,25 +201,10 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 
-    // With Alt held, a caption is drawn whole and its key marked after.
-    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
-                      bool enabled, const QString& text,
-                      QPalette::ColorRole textRole) const override
-    {
-        if (!marking() || (flags & Qt::TextShowMnemonic) == 0 ||
-            (flags & Qt::TextHideMnemonic) != 0) {
-            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
-            return;
-        }
-        drawMarked(painter, text, [&](QPainter* on) {
-            QProxyStyle::drawItemText(on, rect, flags | Qt::TextHideMnemonic, palette, enabled,
-                                      text, textRole);
-        });
-    }
-
-    // Menu items, menu titles and buttons, as every style draws them: some
-    // draw their captions themselves, not through drawItemText (the
-    // Windows styles' menu bar, every style's menus).
+    // With Alt held, the captions of menu titles, menu items and buttons are
+    // drawn whole and their keys marked after. Caught here, where every
+    // style draws them: several draw their captions themselves, past
+    // drawItemText (the Windows styles' menu bar, every style's menus).
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {

@@ -41,7 +41,6 @@ const Row kRows[] = {
     {"ClickOnATakenCellDoesNothing",   Start::YellowToMove, false, Input::click(0),          Outcome::Ignored, Effect::None},
     {"ClickUnderAModalWindow",         Start::RedToMove,    true,  Input::click(0),          Outcome::Blocked, Effect::None},
     {"ClickWhenTheComputerPlaysBoth",  Start::BothComputer, false, Input::click(0),          Outcome::Ignored, Effect::None},
-    {"ClickOnAFinishedGame",           Start::ResultShown,  false, Input::click(0),          Outcome::Ignored, Effect::None},
     {"TickForAPersonMakesNoMove",      Start::RedToMove,    false, Input::tick(),            Outcome::Taken,   Effect::None},
     {"TickForTheComputer",             Start::YellowToMove, false, Input::tick(),            Outcome::Taken,   Effect::Move},
     {"TickUnderAModalWindowPlaysOn",   Start::YellowToMove, true,  Input::tick(),            Outcome::Taken,   Effect::Move},

@@ -1,39 +1,13 @@
 #!/usr/bin/env bash
 # The deb-src entries windows.sh adds for Qt's source, derived from a
 # classic sources.list as Debian's installer writes it, a deb822
-# debian.sources as Debian's images have it, and both: read back by apt
+# debian.sources as Debian's images have it (apt/), and both: read back by apt
 # itself in a folder of their own (the machine's apt is left alone).
 #   source_entries.sh DEB_SRC_SH
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cat > "$work/sources.list" <<'LIST'
-deb cdrom:[Debian GNU/Linux 12.5.0 _Bookworm_ - Official amd64 DVD Binary-1]/ bookworm contrib main
-# deb http://deb.debian.org/debian/ bookworm contrib
-deb http://deb.debian.org/debian/ bookworm main non-free-firmware
-deb-src http://deb.debian.org/debian/ bookworm main non-free-firmware
-deb [arch=amd64 signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://security.debian.org/debian-security bookworm-security main # security
-LIST
-cat > "$work/debian.sources" <<'LIST'
-Types: deb
-# a comment
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: trixie
-Components: main
-
-Types: deb
-URIs: http://security.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-Enabled: no
-LIST
+cp "$(dirname "$0")"/apt/sources.list "$(dirname "$0")"/apt/debian.sources "$work"/
 classic="deb-src http://deb.debian.org/debian/ bookworm main
 deb-src http://deb.debian.org/debian/ bookworm non-free-firmware
 deb-src http://security.debian.org/debian-security/ bookworm-security main"
