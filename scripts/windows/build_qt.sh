@@ -39,15 +39,10 @@ fi
 echo "Building Qt $version for Windows into $cache"
 echo "(once: about 1,000 compile steps, 18 to 25 minutes on 2 cores)"
 mkdir -p "$cache"
+source=$("$here/../qt_source.sh" | tail -1)
 cd "$cache"
-if [[ ! -d source ]]; then
-  rm -rf fetch && mkdir fetch && cd fetch
-  apt-get source --download-only "qt6-base=$version"
-  dpkg-source -x qt6-base_*.dsc ../source
-  cd .. && rm -rf fetch
-fi
 SECONDS=0
-cmake -G Ninja -S source -B build "${options[@]}" \
+cmake -G Ninja -S "$source" -B build "${options[@]}" \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 cmake --build build
