@@ -8,7 +8,7 @@ TARNEL_PACKAGES=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
   xvfb xauth openbox x11-utils xdotool wmctrl dbus at-spi2-core python3-pyatspi
   weston xwayland qt6-wayland
-  fonts-liberation fonts-noto-core fonts-noto-cjk
+  fonts-liberation fonts-noto-core fonts-noto-cjk python3-fonttools
   desktop-file-utils appstream gir1.2-appstream-1.0 dpkg-dev lintian mandoc groff-base
   valgrind gcovr clang-format clang-tidy
 )
