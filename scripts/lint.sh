@@ -12,7 +12,12 @@ mapfile -t cpp < <(git ls-files '*.cpp' '*.h')
 clang-format --dry-run -Werror "${cpp[@]}"
 echo "clang-format: ${#cpp[@]} files formatted"
 
-mapfile -t sources < <(git ls-files 'src/*.cpp')
+# The sources this build compiles (the page's own, src/platform/Page.cpp,
+# only the web build does).
+mapfile -t sources < <(git ls-files 'src/*.cpp' |
+  grep -F -x -f <(python3 -c 'import json, os, sys
+for entry in json.load(open(sys.argv[1])):
+    print(os.path.relpath(os.path.join(entry["directory"], entry["file"])))' "$build/compile_commands.json"))
 # clang-tidy counts the warnings it suppressed on stderr; only that count
 # is dropped, so that "Error while processing" and the like still show.
 printf '%s\n' "${sources[@]}" |

@@ -42,11 +42,13 @@ constexpr std::array kRules{
     Rule{Kind::ModalClosed,  false, {CountModal, CountModal,   CountModal,   CountModal}},
 };
 // clang-format on
-static_assert(std::ranges::all_of(kRules,
-                                  [](const Rule& rule) {
-                                      return &rule - kRules.data() ==
-                                             static_cast<std::ptrdiff_t>(rule.input);
-                                  }),
+// (std::all_of, not the ranges form: the WebAssembly build's libc++ has no
+// ranges algorithms yet.)
+static_assert(std::all_of(kRules.begin(), kRules.end(),
+                          [](const Rule& rule) {
+                              return &rule - kRules.data() ==
+                                     static_cast<std::ptrdiff_t>(rule.input);
+                          }),
               "one rule per input, in the order of Input::Kind");
 } // namespace
 

@@ -10,6 +10,10 @@
 #include <QApplication>
 #include <QTimer>
 
+#ifdef Q_OS_WASM
+#include "platform/Page.h"
+#endif
+
 namespace tarnel::ui {
 
 void setApplicationProperties()
@@ -70,6 +74,9 @@ void Algemeen::handOver()
         mainForm_->show();
         mainForm_->raise();
         mainForm_->activateWindow();
+#ifdef Q_OS_WASM
+        platform::markInPage("tarnel-main-window");
+#endif
     });
 }
 

@@ -10,16 +10,49 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include "platform/Page.h"
+#include "ui/frmMain.h"
+
+namespace {
+// Room above the main window's client area for its menu bar; the main
+// window is the largest the game shows.
+constexpr int kMenuBarRoom = 24;
+} // namespace
+#endif
+
 int main(int argc, char* argv[])
 {
-    tarnel::platform::chooseWindowSystem();
-    tarnel::platform::watchDisplayOpening();
+    namespace platform = tarnel::platform;
+#ifdef Q_OS_WASM
+    platform::fitToViewport({tarnel::ui::kClientWidth, tarnel::ui::kClientHeight + kMenuBarRoom});
+#else
+    platform::chooseWindowSystem();
+    platform::watchDisplayOpening();
+#endif
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
-    tarnel::platform::displayOpened();
+#ifdef Q_OS_WASM
     tarnel::ui::setApplicationProperties();
-    tarnel::platform::installTranslations();
+    // The page's files for the language come first; the splash after them.
+    // The start-up object lives on: exec() returns to the browser without
+    // leaving main.
+    tarnel::ui::Algemeen startUp;
+    const QString language =
+        platform::choosePreferred(platform::browserLanguages(), platform::translatedLanguages());
+    platform::loadLanguageFiles(language, [&startUp, language] {
+        platform::installTranslations(language);
+        startUp.Main();
+    });
+    // A page cannot end its process: closing the main window ends the game
+    // in the page, which says so.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &platform::endInPage);
+#else
+    platform::displayOpened();
+    tarnel::ui::setApplicationProperties();
+    platform::installTranslations();
     tarnel::ui::Algemeen startUp;
     startUp.Main();
+#endif
     return QApplication::exec();
 }

@@ -1,0 +1,32 @@
+// The game in a web page (Qt for WebAssembly). A page has no machine fonts,
+// no locale variables and no process to end; its window system is one
+// canvas the size of the browser's viewport. These calls stand in for what
+// the desktop gives for nothing.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace tarnel::platform {
+
+// Before the application: lets windows of `designSize` fit the viewport,
+// scaling every window down (never up) where the viewport is smaller.
+void fitToViewport(QSize designSize);
+
+// The browser's languages in the player's order ("de-AT", "en-GB").
+QStringList browserLanguages();
+
+// Adds the faces built into the program (the Latin faces the windows ask
+// for), then fetches what `language` needs beside the page (Qt's own
+// catalogue, Han faces) and calls `then` once all have come or failed.
+void loadLanguageFiles(const QString& language, std::function<void()> then);
+
+// Marks a moment of the start in the page's performance timeline.
+void markInPage(const char* name);
+
+// The game has ended: the page hides the canvas and says so.
+void endInPage();
+
+} // namespace tarnel::platform
