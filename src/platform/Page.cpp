@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <emscripten.h>
 #include <emscripten/val.h>
@@ -120,11 +121,12 @@ void markInPage(const char* name)
     val::global("performance").call<void>("mark", std::string(name));
 }
 
-void endInPage()
+void endInPage(const QString& message, const QString& again)
 {
     const val ended = val::global("tarnelEnded");
     if (ended.typeOf().as<std::string>() == "function") {
-        ended();
+        const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        ended(message.toStdString(), again.toStdString(), std::string(rightToLeft ? "rtl" : "ltr"));
     }
 }
 

@@ -26,7 +26,8 @@ void loadLanguageFiles(const QString& language, std::function<void()> then);
 // Marks a moment of the start in the page's performance timeline.
 void markInPage(const char* name);
 
-// The game has ended: the page hides the canvas and says so.
-void endInPage();
+// The game has ended: the page hides the canvas and shows `message` with a
+// link, `again`, that loads the game again, in the direction of the texts.
+void endInPage(const QString& message, const QString& again);
 
 } // namespace tarnel::platform

@@ -149,4 +149,17 @@ QString GameTexts::indicatorName(Colour colour, bool toMove, std::optional<Move>
         .arg(column(index));
 }
 
+QString GameTexts::endedInPage()
+{
+    //: Shown in the web page in place of the game once the player has chosen
+    //: Exit: the page cannot close itself.
+    return tr("The game has ended.");
+}
+
+QString GameTexts::playAgain()
+{
+    //: A link under "The game has ended." that loads the game again.
+    return tr("Play again");
+}
+
 } // namespace tarnel::ui

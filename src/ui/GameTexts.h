@@ -37,6 +37,11 @@ public:
     // that handed the turn over ("Red to move. Yellow took row 4, column
     // 8."), or "Red waits" while the other colour, or nobody, is to move.
     static QString indicatorName(Colour colour, bool toMove, std::optional<Move> after);
+
+    // What a web page says once the game in it has ended (a page has no
+    // process to end), and its link that starts the game again.
+    static QString endedInPage();
+    static QString playAgain();
 };
 
 } // namespace tarnel::ui

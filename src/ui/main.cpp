@@ -12,6 +12,7 @@
 
 #ifdef Q_OS_WASM
 #include "platform/Page.h"
+#include "ui/GameTexts.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -46,7 +47,10 @@ int main(int argc, char* argv[])
     });
     // A page cannot end its process: closing the main window ends the game
     // in the page, which says so.
-    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &platform::endInPage);
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] {
+        platform::endInPage(tarnel::ui::GameTexts::endedInPage(),
+                            tarnel::ui::GameTexts::playAgain());
+    });
 #else
     platform::displayOpened();
     tarnel::ui::setApplicationProperties();

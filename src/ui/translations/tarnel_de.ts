@@ -185,6 +185,16 @@
             <numerusform>Gelb liegt %n Punkte hinter Rot.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>Das Spiel ist beendet.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Noch einmal spielen</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

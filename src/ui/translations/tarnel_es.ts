@@ -185,6 +185,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>Turno de Amarillo. Amarillo ha elegido la casilla de la fila %1, columna %2.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>La partida ha terminado.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Volver a jugar</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

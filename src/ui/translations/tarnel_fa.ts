@@ -174,6 +174,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>نوبت زرد. زرد سطر %L1، ستون %L2 را انتخاب کرد.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>بازی به پایان رسید.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>بازی دوباره</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -185,6 +185,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>Keltaisen vuoro. Keltainen valitsi: rivi %1, sarake %2.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>Peli on päättynyt.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Pelaa uudelleen</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -196,6 +196,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>Na potezu je žuti. Žuti je odabrao redak %1, stupac %2.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>Igra je završena.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Igraj ponovno</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -174,6 +174,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>A sárga lép. A sárga ezt választotta ki: %1. sor, %2. oszlop.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>A játék véget ért.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Még egy játék</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -174,6 +174,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>黄色の番です。黄色が%1行目、%2列目を選びました。</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>ゲームを終了しました。</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>もう一度遊ぶ</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -174,6 +174,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>노랑 차례입니다. 노랑이 %1행 %2열을 선택했습니다.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>게임이 끝났습니다.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>다시 하기</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -185,6 +185,16 @@
             <numerusform>Geel staat %n punten achter op rood.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>Het spel is afgelopen.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Opnieuw spelen</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

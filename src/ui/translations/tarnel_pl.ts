@@ -196,6 +196,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>Ruch żółtego. Żółty wybrał wiersz %1, kolumnę %2.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>Gra się zakończyła.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Zagraj ponownie</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -174,6 +174,16 @@
         <source>Yellow to move. Yellow took row %1, column %2.</source>
         <translation>Sıra sarıda. Sarı %1. satır, %2. sütundaki düğmeyi seçti.</translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
+        <translation>Oyun bitti.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
+        <translation>Yeniden oyna</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
