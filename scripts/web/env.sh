@@ -8,7 +8,8 @@
 tarnel_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnel
 export EMSDK_PYTHON=/usr/bin/python3
 export NODE_PATH=/usr/share/nodejs
-export EM_CACHE=$tarnel_cache/emscripten-cache
+# (Where the web presets of CMakePresets.json look for them too.)
+export EM_CACHE=$HOME/.cache/tarnel/emscripten-cache
 export EM_FROZEN_CACHE=
 if [[ ! -f $EM_CACHE/seeded ]]; then
   mkdir -p "$EM_CACHE"
@@ -16,7 +17,7 @@ if [[ ! -f $EM_CACHE/seeded ]]; then
   rm -f "$EM_CACHE/cache.lock"
   touch "$EM_CACHE/seeded"
 fi
-export EMSDK=$tarnel_cache/emsdk
+export EMSDK=$HOME/.cache/tarnel/emsdk
 if [[ ! -x $EMSDK/emscripten/emcc ]]; then
   mkdir -p "$EMSDK/emscripten/cmake/Modules/Platform"
   echo "EMSCRIPTEN_ROOT = 'emscripten'" > "$EMSDK/.emscripten"

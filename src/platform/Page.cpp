@@ -1,11 +1,13 @@
 #include "Page.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QScreen>
+#include <QWidget>
 #include <emscripten.h>
 #include <emscripten/val.h>
 #include <memory>
@@ -45,6 +47,23 @@ void fitToViewport(QSize designSize)
     if (scale < 1.0) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 3));
     }
+}
+
+void keepCentredInPage(QWidget* mainWindow)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QObject::connect(screen, &QScreen::availableGeometryChanged, mainWindow,
+                     [mainWindow](const QRect& available) {
+                         const QRect frame = mainWindow->frameGeometry();
+                         QRect centred = frame;
+                         centred.moveCenter(available.center());
+                         const QPoint shift = centred.topLeft() - frame.topLeft();
+                         for (QWidget* window : QApplication::topLevelWidgets()) {
+                             if (window->isVisible()) {
+                                 window->move(window->pos() + shift);
+                             }
+                         }
+                     });
 }
 
 QStringList browserLanguages()

@@ -9,11 +9,17 @@
 #include <QStringList>
 #include <functional>
 
+class QWidget;
+
 namespace tarnel::platform {
 
 // Before the application: lets windows of `designSize` fit the viewport,
 // scaling every window down (never up) where the viewport is smaller.
 void fitToViewport(QSize designSize);
+
+// Keeps `mainWindow` centred in the page when the viewport changes size (a
+// phone turned, a browser window resized); the windows over it move with it.
+void keepCentredInPage(QWidget* mainWindow);
 
 // The browser's languages in the player's order ("de-AT", "en-GB").
 QStringList browserLanguages();

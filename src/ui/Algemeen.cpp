@@ -71,7 +71,9 @@ void Algemeen::handOver()
     // Shown once the splash is really gone, so that the two windows never
     // hold their buffers at the same time.
     QTimer::singleShot(0, this, [this] {
-        mainForm_->show();
+        // Normal, not full screen as a web page would show a main window:
+        // the window keeps its design size wherever it is shown.
+        mainForm_->showNormal();
         mainForm_->raise();
         mainForm_->activateWindow();
 #ifdef Q_OS_WASM

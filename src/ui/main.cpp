@@ -16,9 +16,11 @@
 #include "ui/frmMain.h"
 
 namespace {
-// Room above the main window's client area for its menu bar; the main
-// window is the largest the game shows.
-constexpr int kMenuBarRoom = 24;
+// What a page's window manager puts around the main window's client area:
+// its frame, title bar and menu bar. The main window is the largest window
+// the game shows.
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 56;
 } // namespace
 #endif
 
@@ -26,7 +28,8 @@ int main(int argc, char* argv[])
 {
     namespace platform = tarnel::platform;
 #ifdef Q_OS_WASM
-    platform::fitToViewport({tarnel::ui::kClientWidth, tarnel::ui::kClientHeight + kMenuBarRoom});
+    platform::fitToViewport(
+        {tarnel::ui::kClientWidth + kFrameWidth, tarnel::ui::kClientHeight + kFrameHeight});
 #else
     platform::chooseWindowSystem();
     platform::watchDisplayOpening();
@@ -44,6 +47,7 @@ int main(int argc, char* argv[])
     platform::loadLanguageFiles(language, [&startUp, language] {
         platform::installTranslations(language);
         startUp.Main();
+        platform::keepCentredInPage(startUp.MainForm());
     });
     // A page cannot end its process: closing the main window ends the game
     // in the page, which says so.
