@@ -1,0 +1,95 @@
+// Tarnel's page end to end in Debian's Chromium, served from the folder in
+// TARNEL_WEB_PAGE (build/web; unset, every case is skipped).
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { serve } from './serve.mjs';
+import { board, cellCentre, cellColours, changed, findWindow, launch, open, shot, until } from './browser.mjs';
+
+const folder = process.env.TARNEL_WEB_PAGE;
+let server, browser;
+before(async () => { if (folder) [server, browser] = await Promise.all([serve(folder), launch()]); });
+after(() => Promise.all([browser?.close(), server?.close()]));
+
+const pages = {}; // one page per language, loaded on first use, its window found once drawn
+const visit = (lang) => (pages[lang] ??= open(browser, server.url, lang).then(async (p) => ({
+  ...p, window: await until(async () => { const w = findWindow(await shot(p.page)); assert.equal(w.width, 495); return w; }),
+})));
+const count = (cells, letter) => cells.split(letter).length - 1;
+const cells = async ({ page, window }) => board(await shot(page), window);
+const click = ({ page, window }, i) => page.mouse.click(...cellCentre(window, i));
+const fresh = async (p) => assert.deepEqual(cellColours(await shot(p.page), p.window), [136, 14]);
+
+describe('the page in English', { skip: !folder && 'TARNEL_WEB_PAGE names no page' }, () => {
+  test('draws the main window centred, a Normal field ready: 136 cells in play, 14 out', async () => {
+    const p = await visit('en-US');
+    assert.ok(p.window.height > 356 + 15 && p.window.height < 356 + 40, `a menu bar over the client: ${p.window.height}`);
+    assert.ok(Math.abs(p.window.left * 2 + 495 - 1024) <= 2, `centred: left ${p.window.left}`);
+    await fresh(p);
+  });
+
+  test('a free cell clicked turns red, and the computer answers in yellow', async () => {
+    const p = await visit('en-US');
+    await click(p, 0);
+    const now = await until(async () => { const b = await cells(p); assert.equal(count(b, 'y'), 1); return b; });
+    assert.deepEqual([now[0], count(now, 'r')], ['r', 1]);
+  });
+
+  const newGame = {
+    'the mouse on the menu bar': async ({ page, window: w }) => {
+      const menu = [w.left, w.clientTop, w.left + 150, w.clientTop + 60], closed = await shot(page);
+      await page.mouse.click(w.left + 15, (w.top + w.clientTop) / 2); // "Game"
+      await until(async () => assert.ok(changed(await shot(page), closed, menu).width > 40, 'its menu open'));
+      await page.mouse.click(w.left + 30, w.clientTop + 12); // its first item
+    },
+    'Alt+G, N': async ({ page }) => { await page.keyboard.press('Alt+g'); await page.keyboard.press('n'); },
+    'Ctrl+N': ({ page }) => page.keyboard.press('Control+n'),
+  };
+  for (const [how, choose] of Object.entries(newGame))
+    test(`"New game" by ${how} clears the board`, async () => {
+      const p = await visit('en-US');
+      await click(p, (await cells(p)).lastIndexOf('.', 14));
+      await until(async () => { const b = await cells(p); assert.ok(count(b, 'y') > 0 && count(b, 'r') > 0); });
+      await choose(p);
+      await until(() => fresh(p));
+    });
+
+  test('Human vs Human played to the end: the result box opens, and Enter closes it for a new game', async () => {
+    const p = await visit('en-US'), { page, window: w } = p;
+    await page.keyboard.press('Alt+p');
+    await page.keyboard.press('h'); // "&Human vs Human"
+    await until(() => fresh(p));
+    for (let i = 0; i < 149; i++) await click(p, i); // out-of-play places take no click
+    const full = await until(async () => { const b = await cells(p); assert.equal(count(b, 'r') + count(b, 'y'), 135); return b; });
+    assert.equal(count(full, 'r'), 68, 'red and yellow in turns');
+    const last = await shot(page);
+    await click(p, 149);
+    const box = await until(async () => { // a window over the rows above the last
+      const b = changed(await shot(page), last, [w.left, w.clientTop, w.left + 495, w.clientTop + 9 * 33]);
+      assert.ok(b.width > 100 && b.height > 50, `a result box: ${b.width} x ${b.height}`);
+      return b;
+    });
+    assert.ok(Math.abs(box.left - w.left + box.width / 2 - 495 / 2) < 80, 'over the window\'s middle');
+    await page.keyboard.press('Enter');
+    await until(() => fresh(p));
+  });
+});
+
+// The language is the browser's; fonts and Qt's catalogue are fetched only for the player's.
+const languages = [
+  { lang: 'en-US', rightToLeft: false, fetched: [] },
+  { lang: 'ar', rightToLeft: true, fetched: ['i18n/qtbase_ar.qm'] },
+  { lang: 'ja', rightToLeft: false, fetched: ['fonts/han-ja-bold.otf', 'fonts/han-ja-regular.otf', 'i18n/qtbase_ja.qm'] },
+];
+describe('the language follows the browser\'s', { skip: !folder && 'TARNEL_WEB_PAGE names no page' }, () => {
+  for (const { lang, rightToLeft, fetched } of languages)
+    test(`${lang}: menu titles from the ${rightToLeft ? 'right' : 'left'}; fetched ${fetched.join(', ') || 'no font, no catalogue'}`, async () => {
+      const p = await visit(lang), w = p.window;
+      assert.deepEqual(p.requests.filter((r) => /^(fonts|i18n)\//.test(r)).sort(), fetched);
+      const image = await shot(p.page), ink = []; // the titles' dark pixels on the menu bar
+      for (let y = w.top; y < w.clientTop; y++)
+        for (let x = w.left; x < w.left + 495; x++) if (image.at(x, y).reduce((a, b) => a + b) < 300) ink.push(x - w.left);
+      assert.ok(ink.length > 100, `titles drawn: ${ink.length} dark pixels`);
+      const [left, right] = [Math.min(...ink), 494 - Math.max(...ink)];
+      assert.ok(rightToLeft ? right < left : left < right, `${left} px free left of the titles, ${right} right of them`);
+    });
+});

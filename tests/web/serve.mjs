@@ -1,0 +1,56 @@
+// A static file server on 127.0.0.1 for the page's folder, as a static host
+// serves it: each file with its type, and compressed (brotli or gzip, at
+// their highest levels, made once per file) when the client takes it.
+//   node serve.mjs FOLDER [br|gzip|none]   (prints the address, serves until killed)
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize, resolve } from 'node:path';
+import { brotliCompressSync, gzipSync, constants } from 'node:zlib';
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
+  '.ico': 'image/x-icon', '.css': 'text/css', '.json': 'application/json',
+  '.otf': 'font/otf', '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.qm': 'application/octet-stream',
+};
+const coders = {
+  br: (b) => brotliCompressSync(b, { params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: b.length } }),
+  gzip: (b) => gzipSync(b, { level: 9 }),
+};
+
+// Serves `folder`; `encoding` 'br', 'gzip' or 'none' is what the server offers.
+// Resolves to { url, log, close }: log holds { path, status, encoding, bytes } per request.
+export async function serve(folder, encoding = 'none') {
+  const root = resolve(folder);
+  const cache = new Map();
+  const log = [];
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
+    const accepted = (request.headers['accept-encoding'] ?? '').split(',').map((e) => e.trim().split(';')[0]);
+    const coding = encoding in coders && accepted.includes(encoding) ? encoding : null;
+    let body;
+    try {
+      const key = `${coding}:${file}`;
+      if (!file.startsWith(root)) throw new Error('outside');
+      if (!cache.has(key)) cache.set(key, readFile(file).then((b) => (coding ? coders[coding](b) : b)));
+      body = await cache.get(key);
+    } catch {
+      log.push({ path, status: 404, encoding: null, bytes: 0 });
+      response.writeHead(404).end();
+      return;
+    }
+    const headers = { 'content-type': types[extname(file)] ?? 'application/octet-stream', 'cache-control': 'no-cache', vary: 'accept-encoding' };
+    if (coding) headers['content-encoding'] = coding;
+    response.writeHead(200, { ...headers, 'content-length': body.length });
+    response.end(request.method === 'HEAD' ? undefined : body);
+    log.push({ path, status: 200, encoding: coding, bytes: body.length });
+  });
+  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+  return { url: `http://127.0.0.1:${server.address().port}/`, log, close: () => new Promise((done) => server.close(done)) };
+}
+
+if (import.meta.url === `file://${process.argv[1]}`) {
+  const { url } = await serve(process.argv[2] ?? '.', process.argv[3] ?? 'br');
+  console.log(url);
+}
