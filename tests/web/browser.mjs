@@ -13,9 +13,10 @@ export const launch = () => chromium.launch({
 });
 
 // A fresh page in `lang` at `url`, once the game has shown its main window;
-// `requests` lists the paths it fetched.
-export async function open(browser, url, lang, timeout = 180_000) {
+// `requests` lists the paths it fetched; requests for `blocked` (a glob) fail.
+export async function open(browser, url, lang, blocked, timeout = 180_000) {
   const context = await browser.newContext({ locale: lang, viewport: { width: 1024, height: 768 } });
+  if (blocked) await context.route(blocked, (route) => route.abort());
   const page = await context.newPage();
   const requests = [];
   page.on('request', (r) => requests.push(new URL(r.url()).pathname.slice(1)));
@@ -72,9 +73,6 @@ export const board = (image, w) => Array.from({ length: 150 }, (_, i) => {
 // How many cells show each colour at their centres, most first.
 export function cellColours(image, w) {
   const counts = {};
-  for (let i = 0; i < 150; i++) {
-    const key = [...image.at(...cellCentre(w, i))].join();
-    counts[key] = (counts[key] ?? 0) + 1;
-  }
+  for (let i = 0; i < 150; i++) { const c = image.at(...cellCentre(w, i)).join(); counts[c] = (counts[c] ?? 0) + 1; }
   return Object.values(counts).sort((a, b) => b - a);
 }

@@ -7,12 +7,9 @@ import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, resolve } from 'node:path';
 import { brotliCompressSync, gzipSync, constants } from 'node:zlib';
 
-const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
-  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
-  '.ico': 'image/x-icon', '.css': 'text/css', '.json': 'application/json',
-  '.otf': 'font/otf', '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.qm': 'application/octet-stream',
-};
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml', '.png': 'image/png', '.ico': 'image/x-icon', '.css': 'text/css', '.json': 'application/json',
+  '.otf': 'font/otf', '.ttf': 'font/ttf', '.woff2': 'font/woff2' }; // the rest, .qm among them, as octets
 const coders = {
   br: (b) => brotliCompressSync(b, { params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: b.length } }),
   gzip: (b) => gzipSync(b, { level: 9 }),
@@ -29,20 +26,12 @@ export async function serve(folder, encoding = 'none') {
     const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
     const accepted = (request.headers['accept-encoding'] ?? '').split(',').map((e) => e.trim().split(';')[0]);
     const coding = encoding in coders && accepted.includes(encoding) ? encoding : null;
-    let body;
-    try {
-      const key = `${coding}:${file}`;
-      if (!file.startsWith(root)) throw new Error('outside');
-      if (!cache.has(key)) cache.set(key, readFile(file).then((b) => (coding ? coders[coding](b) : b)));
-      body = await cache.get(key);
-    } catch {
-      log.push({ path, status: 404, encoding: null, bytes: 0 });
-      response.writeHead(404).end();
-      return;
-    }
-    const headers = { 'content-type': types[extname(file)] ?? 'application/octet-stream', 'cache-control': 'no-cache', vary: 'accept-encoding' };
-    if (coding) headers['content-encoding'] = coding;
-    response.writeHead(200, { ...headers, 'content-length': body.length });
+    const key = `${coding}:${file}`;
+    if (!cache.has(key)) cache.set(key, (file.startsWith(root) ? readFile(file) : Promise.reject()).then((b) => (coding ? coders[coding](b) : b)));
+    const body = await cache.get(key).catch(() => null);
+    if (!body) return void (log.push({ path, status: 404, encoding: null, bytes: 0 }), response.writeHead(404).end());
+    response.writeHead(200, { 'content-type': types[extname(file)] ?? 'application/octet-stream', 'content-length': body.length,
+      'cache-control': 'no-cache', vary: 'accept-encoding', ...(coding && { 'content-encoding': coding }) });
     response.end(request.method === 'HEAD' ? undefined : body);
     log.push({ path, status: 200, encoding: coding, bytes: body.length });
   });
