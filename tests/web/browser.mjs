@@ -21,7 +21,9 @@ export async function open(browser, url, lang, blocked, timeout = 180_000) {
   const requests = [];
   page.on('request', (r) => requests.push(new URL(r.url()).pathname.slice(1)));
   await page.goto(url);
-  await page.waitForFunction((m) => performance.getEntriesByName(m).length > 0, marks[1], { timeout, polling: 100 });
+  const shown = await page.waitForFunction((m) => performance.getEntriesByName(m).length > 0 ||
+    document.querySelector('[role=alert]')?.textContent, marks[1], { timeout, polling: 100 }); // the page's error line
+  if (await shown.jsonValue() !== true) throw new Error(await shown.jsonValue());
   return { page, requests };
 }
 

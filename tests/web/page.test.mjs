@@ -13,7 +13,8 @@ after(() => Promise.all([browser?.close(), server?.close()]));
 // A page in `lang` with its main window found, once drawn; one per language, loaded on first use.
 const load = async (lang, blocked) => {
   const p = await open(browser, server.url, lang, blocked);
-  return { ...p, window: await until(async () => { const w = findWindow(await shot(p.page)); assert.equal(w.width, 495); return w; }) };
+  const drawn = async () => { const w = findWindow(await shot(p.page)); assert.equal(w.width, 495, 'a frameless main window'); return w; };
+  return { ...p, window: await until(drawn, 20_000) };
 };
 const pages = {}, visit = (lang) => (pages[lang] ??= load(lang));
 const count = (cells, letter) => cells.split(letter).length - 1;

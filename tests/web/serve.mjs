@@ -5,14 +5,15 @@
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, resolve } from 'node:path';
-import { brotliCompressSync, gzipSync, constants } from 'node:zlib';
+import { promisify } from 'node:util';
+import { brotliCompress, gzip, constants } from 'node:zlib';
 
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.svg': 'image/svg+xml', '.png': 'image/png', '.ico': 'image/x-icon', '.css': 'text/css', '.json': 'application/json',
   '.otf': 'font/otf', '.ttf': 'font/ttf', '.woff2': 'font/woff2' }; // the rest, .qm among them, as octets
 const coders = {
-  br: (b) => brotliCompressSync(b, { params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: b.length } }),
-  gzip: (b) => gzipSync(b, { level: 9 }),
+  br: (b) => promisify(brotliCompress)(b, { params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: b.length } }),
+  gzip: (b) => promisify(gzip)(b, { level: 9 }),
 };
 
 // Serves `folder`; `encoding` 'br', 'gzip' or 'none' is what the server offers.
@@ -31,7 +32,7 @@ export async function serve(folder, encoding = 'none') {
     const body = await cache.get(key).catch(() => null);
     if (!body) return void (log.push({ path, status: 404, encoding: null, bytes: 0 }), response.writeHead(404).end());
     response.writeHead(200, { 'content-type': types[extname(file)] ?? 'application/octet-stream', 'content-length': body.length,
-      'cache-control': 'no-cache', vary: 'accept-encoding', ...(coding && { 'content-encoding': coding }) });
+      vary: 'accept-encoding', ...(coding && { 'content-encoding': coding }) });
     response.end(request.method === 'HEAD' ? undefined : body);
     log.push({ path, status: 200, encoding: coding, bytes: body.length });
   });
