@@ -1,6 +1,6 @@
 // Debian's Chromium driven headless, and the main window read from the
 // page's pixels: the client area of 495 x 356 under a menu bar, 15 x 10
-// cells at a pitch of 33 px, centred on a page of one plain colour.
+// cells at a pitch of 33 px, the window centred on a page of one colour.
 import { chromium } from 'playwright-core';
 import { inflateSync } from 'node:zlib';
 
@@ -60,13 +60,18 @@ export function changed(image, reference, [x0, y0, x1, y1] = [0, 0, image.width,
         [left, top, right, bottom] = [Math.min(left, x), Math.min(top, y), Math.max(right, x), Math.max(bottom, y)];
   return { left, top, width: right - left + 1, height: bottom - top + 1 };
 }
-// The main window: all that is unlike the page's colour at its corner.
+// The main window: all that is unlike the page's colour at its corner; its
+// client area centred across it, as far above its bottom as from its sides
+// (a frame or none), and its menu bar the rows of one colour at its left.
 export function findWindow(image) {
-  const w = changed(image, [...image.at(0, 0)]);
-  return { ...w, clientTop: w.top + w.height - 356 };
+  const w = changed(image, [...image.at(0, 0)]), border = (w.width - 495) / 2;
+  const clientLeft = w.left + border, clientTop = w.top + w.height - border - 356;
+  let menuTop = clientTop - 2; // over the line under the bar
+  while (menuTop > w.top && same(image.at(clientLeft + 1, menuTop - 1), image.at(clientLeft + 1, clientTop - 2))) menuTop--;
+  return { ...w, clientLeft, clientTop, menuTop };
 }
 
-export const cellCentre = (w, i) => [w.left + (i % 15) * 33 + 17, w.clientTop + Math.floor(i / 15) * 33 + 17];
+export const cellCentre = (w, i) => [w.clientLeft + (i % 15) * 33 + 17, w.clientTop + Math.floor(i / 15) * 33 + 17];
 // The board as 150 letters: r red (#CC0000), y yellow (#FFFF00), . anything else.
 export const board = (image, w) => Array.from({ length: 150 }, (_, i) => {
   const p = image.at(...cellCentre(w, i));
