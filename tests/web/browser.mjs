@@ -73,13 +73,11 @@ export function findWindow(image) {
 
 export const cellCentre = (w, i) => [w.clientLeft + (i % 15) * 33 + 17, w.clientTop + Math.floor(i / 15) * 33 + 17];
 // The board as 150 letters: r red (#CC0000), y yellow (#FFFF00), . anything else.
-export const board = (image, w) => Array.from({ length: 150 }, (_, i) => {
-  const p = image.at(...cellCentre(w, i));
-  return same(p, [0xcc, 0, 0]) ? 'r' : same(p, [0xff, 0xff, 0]) ? 'y' : '.';
-}).join('');
-// How many cells show each colour at their centres, most first.
-export function cellColours(image, w) {
+export const board = (image, w) => Array.from({ length: 150 }, (_, i) => image.at(...cellCentre(w, i)))
+  .map((p) => (same(p, [0xcc, 0, 0]) ? 'r' : same(p, [0xff, 0xff, 0]) ? 'y' : '.')).join('');
+// How many cells show the colour most of them show at their centres.
+export function mostCells(image, w) {
   const counts = {};
   for (let i = 0; i < 150; i++) { const c = image.at(...cellCentre(w, i)).join(); counts[c] = (counts[c] ?? 0) + 1; }
-  return Object.values(counts).sort((a, b) => b - a);
+  return Math.max(...Object.values(counts));
 }

@@ -1,7 +1,6 @@
 // A static file server on 127.0.0.1 for the page's folder, as a static host
 // serves it: each file with its type, and compressed (brotli or gzip, at
 // their highest levels, made once per file) when the client takes it.
-//   node serve.mjs FOLDER [br|gzip|none]   (prints the address, serves until killed)
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, resolve } from 'node:path';
@@ -19,9 +18,7 @@ const coders = {
 // Serves `folder`; `encoding` 'br', 'gzip' or 'none' is what the server offers.
 // Resolves to { url, log, close }: log holds { path, status, encoding, bytes } per request.
 export async function serve(folder, encoding = 'none') {
-  const root = resolve(folder);
-  const cache = new Map();
-  const log = [];
+  const root = resolve(folder), cache = new Map(), log = [];
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
@@ -40,7 +37,3 @@ export async function serve(folder, encoding = 'none') {
   return { url: `http://127.0.0.1:${server.address().port}/`, log, close: () => new Promise((done) => server.close(done)) };
 }
 
-if (import.meta.url === `file://${process.argv[1]}`) {
-  const { url } = await serve(process.argv[2] ?? '.', process.argv[3] ?? 'br');
-  console.log(url);
-}
