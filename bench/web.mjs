@@ -11,7 +11,7 @@ const [folder, runs = 5] = process.argv.slice(2);
 const languages = { English: 'en-US', Japanese: 'ja' };
 const encodings = ['gzip', 'br'];
 const browser = await launch();
-const sent = {}; // encoding -> language -> { path: bytes }
+const sent = {}; // encoding -> language -> path -> { bytes, times fetched }
 const times = {}; // `${encoding} ${language}` -> per mark, one time per run
 for (const encoding of encodings) {
   const server = await serve(folder, encoding);
@@ -25,8 +25,8 @@ for (const encoding of encodings) {
       await page.waitForTimeout(2000); // anything fetched after the window showed
       await page.context().close();
       (times[`${encoding} ${language}`] ??= marks.map(() => [])).forEach((list, i) => list.push(at[i]));
-      sent[encoding][language] = {}; // a file fetched twice counts twice
-      for (const r of server.log.filter((r) => r.status === 200)) sent[encoding][language][r.path] = (sent[encoding][language][r.path] ?? 0) + r.bytes;
+      const got = (sent[encoding][language] = {});
+      for (const r of server.log.filter((r) => r.status === 200)) got[r.path] = { bytes: r.bytes, times: (got[r.path]?.times ?? 0) + 1 };
       const missing = server.log.filter((r) => r.status !== 200).map((r) => r.path);
       if (run === 0 && missing.length) console.log(`(${language}: not found, asked for: ${missing.join(' ')})`);
     }
@@ -35,18 +35,18 @@ for (const encoding of encodings) {
 await browser.close();
 
 const kB = (n) => (n / 1000).toFixed(1).padStart(9);
+const raw = (path) => statSync(join(folder, path.endsWith('/') ? path + 'index.html' : path)).size;
 const files = [...new Set(encodings.flatMap((e) => Object.values(sent[e]).flatMap(Object.keys)))].sort();
 console.log(`first visit, kB over the wire${' '.repeat(20)}raw      gzip    brotli`);
-const raw = (path) => statSync(join(folder, path.endsWith('/') ? path + 'index.html' : path)).size;
 for (const path of files) {
-  const size = (e) => Object.values(sent[e]).find((f) => path in f)?.[path] ?? 0;
-  console.log(`  ${path.padEnd(40)}${kB(raw(path))}${kB(size('gzip'))}${kB(size('br'))}`);
+  const file = (e) => Object.values(sent[e]).find((f) => path in f)[path];
+  const times = file('br').times > 1 ? ` (x${file('br').times})` : '';
+  console.log(`  ${(path + times).padEnd(40)}${kB(raw(path))}${kB(file('gzip').bytes)}${kB(file('br').bytes)}`);
 }
 for (const language of Object.keys(languages)) {
-  const sum = (list) => list.reduce((a, b) => a + b, 0);
-  const paths = Object.keys(sent.br[language]);
-  console.log(`  total in ${language} (${paths.length} files)`.padEnd(42) + kB(sum(paths.map(raw))) +
-    encodings.map((e) => kB(sum(Object.values(sent[e][language])))).join(''));
+  const total = (e, size) => Object.entries(sent[e][language]).reduce((sum, [path, f]) => sum + f.times * size(path, f), 0);
+  console.log(`  total in ${language} (${Object.keys(sent.br[language]).length} files)`.padEnd(42) +
+    kB(total('br', raw)) + encodings.map((e) => kB(total(e, (_, f) => f.bytes))).join(''));
 }
 const median = (list) => [...list].sort((a, b) => a - b)[list.length >> 1];
 console.log(`ms from navigation, median of ${runs} fresh visits (range)`);

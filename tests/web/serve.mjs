@@ -23,7 +23,7 @@ export async function serve(folder, encoding = 'none') {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
     const accepted = (request.headers['accept-encoding'] ?? '').split(',').map((e) => e.trim().split(';')[0]);
-    const coding = encoding in coders && accepted.includes(encoding) ? encoding : null;
+    const coding = encoding in coders && accepted.includes(encoding) && !/\.(png|ico)$/.test(file) ? encoding : null; // images as they are
     const key = `${coding}:${file}`;
     if (!cache.has(key)) cache.set(key, (file.startsWith(root) ? readFile(file) : Promise.reject()).then((b) => (coding ? coders[coding](b) : b)));
     const body = await cache.get(key).catch(() => null);
