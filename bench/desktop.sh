@@ -6,6 +6,7 @@
 #   5. peak resident size (ratio)
 #
 #   bench/desktop.sh [BUILD_DIR]     (default build/release)
+#   STARTUP_ONLY=1 measures 1. alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
@@ -23,6 +24,7 @@ export DISPLAY=":$(head -n1 "$displayfile")" QT_QPA_PLATFORM=xcb
 
 echo "== 1. start-up"
 "$probe" "${STARTUP_ROUNDS:-15}" "$tarnel" -- "$reference" -- "$reference" text
+[[ -z ${STARTUP_ONLY:-} ]] || exit 0
 
 # CPU ticks (user + system) of a process.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }

@@ -1,0 +1,104 @@
+// Tarnel's page end to end in Debian's Chromium, served from the folder in
+// TARNEL_WEB_PAGE (build/web; unset, every case is skipped).
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { serve } from './serve.mjs';
+import { board, cellCentre, mostCells, changed, findWindow, launch, open, shot, until } from './browser.mjs';
+
+const folder = process.env.TARNEL_WEB_PAGE, skip = !folder && 'TARNEL_WEB_PAGE names no page';
+let server, browser;
+before(async () => { if (folder) [server, browser] = await Promise.all([serve(folder), launch()]); });
+after(() => Promise.all([browser?.close(), server?.close()]));
+
+// A page in `lang` with its main window found, once drawn; one per language, loaded on first use.
+const load = async (lang, blocked) => {
+  const p = await open(browser, server.url, lang, blocked);
+  const drawn = async () => { const w = findWindow(await shot(p.page)); assert.ok(w.width >= 495 && w.width < 520, `the main window: ${w.width} px wide`); return w; };
+  return { ...p, window: await until(drawn, 20_000) };
+};
+const pages = {}, visit = (lang) => (pages[lang] ??= load(lang));
+const count = (cells, letter) => cells.split(letter).length - 1;
+const cells = async ({ page, window }) => board(await shot(page), window);
+const click = ({ page, window }, i) => page.mouse.click(...cellCentre(window, i));
+const fresh = async (p) => assert.equal(mostCells(await shot(p.page), p.window), 136); // free cells show the button face
+
+describe('the page in English', { skip }, () => {
+  test('draws the main window centred, a Normal field ready: 136 cells in play, 14 out', async () => {
+    const p = await visit('en-US');
+    const { left, width, menuTop, clientTop } = p.window;
+    assert.ok(clientTop - menuTop > 15 && clientTop - menuTop < 40 && Math.abs(left * 2 + width - 1024) <= 2, `menu bar ${clientTop - menuTop} px, left ${left}`);
+    await fresh(p);
+  });
+
+  test('a free cell clicked turns red, and the computer answers in yellow', async () => {
+    const p = await visit('en-US');
+    await click(p, 0);
+    const now = await until(async () => { const b = await cells(p); assert.equal(count(b, 'y'), 1); return b; });
+    assert.deepEqual([now[0], count(now, 'r')], ['r', 1]);
+  });
+
+  const newGame = {
+    'the mouse on the menu bar': async ({ page, window: w }) => {
+      const menu = [w.clientLeft, w.clientTop, w.clientLeft + 150, w.clientTop + 60], closed = await shot(page);
+      await page.mouse.click(w.clientLeft + 15, (w.menuTop + w.clientTop) / 2); // "Game"
+      await until(async () => assert.ok(changed(await shot(page), closed, menu).width > 40, 'its menu open'));
+      await page.mouse.click(w.clientLeft + 30, w.clientTop + 12); // its first item
+    },
+    'Alt+G, N': ({ page }) => page.keyboard.press('Alt+g').then(() => page.keyboard.press('n')),
+    'Ctrl+N': ({ page }) => page.keyboard.press('Control+n'),
+  };
+  for (const [how, choose] of Object.entries(newGame))
+    test(`"New game" by ${how} clears the board`, async () => {
+      const p = await visit('en-US');
+      await click(p, (await cells(p)).lastIndexOf('.', 14));
+      await until(async () => { const b = await cells(p); assert.ok(count(b, 'y') > 0 && count(b, 'r') > 0); });
+      await choose(p);
+      await until(() => fresh(p));
+    });
+
+  test('Human vs Human played to the end: the result box opens, and Enter closes it for a new game', async () => {
+    const p = await visit('en-US'), { page, window: w } = p;
+    await page.keyboard.press('Alt+p');
+    await page.keyboard.press('h'); // "&Human vs Human"
+    await until(() => fresh(p));
+    for (let i = 0; i < 149; i++) await click(p, i); // out-of-play places take no click
+    const full = await until(async () => { const b = await cells(p); assert.equal(count(b, 'r') + count(b, 'y'), 135); return b; });
+    assert.equal(count(full, 'r'), 68, 'red and yellow in turns');
+    const last = await shot(page);
+    await click(p, 149);
+    await until(async () => { // a window over the middle of the rows above the last
+      const b = changed(await shot(page), last, [w.clientLeft, w.clientTop, w.clientLeft + 495, w.clientTop + 9 * 33]);
+      assert.ok(b.width > 100 && b.height > 50 && Math.abs(b.left + b.width / 2 - w.clientLeft - 495 / 2) < 80, `a result box: ${b.width} x ${b.height}`);
+    });
+    await page.keyboard.press('Enter');
+    await until(() => fresh(p));
+  });
+});
+
+// The language is the browser's; fonts and Qt's catalogue are fetched only for the player's.
+const languages = [
+  { lang: 'en-US', titlesFrom: 'left', fetched: [] },
+  { lang: 'ar', titlesFrom: 'right', fetched: ['i18n/qtbase_ar.qm'] },
+  { lang: 'ja', fetched: ['fonts/han-ja-bold.otf', 'fonts/han-ja-regular.otf', 'i18n/qtbase_ja.qm'] },
+];
+// The x of each dark pixel on the menu bar, from the window's left.
+const titles = async ({ page, window: w }) => {
+  const image = await shot(page), ink = [];
+  for (let y = w.menuTop; y < w.clientTop; y++)
+    for (let x = w.clientLeft; x < w.clientLeft + 495; x++) if (image.at(x, y).reduce((a, b) => a + b) < 300) ink.push(x - w.clientLeft);
+  return ink;
+};
+describe('the language follows the browser\'s', { skip }, () => {
+  for (const { lang, titlesFrom, fetched } of languages)
+    test(`${lang}: fetched ${fetched.join(', ') || 'no font, no catalogue'}${titlesFrom ? `; menu titles from the ${titlesFrom}` : ''}`, async () => {
+      const p = await visit(lang), ink = await titles(p);
+      assert.deepEqual(p.requests.filter((r) => /^(fonts|i18n)\//.test(r)).sort(), fetched);
+      assert.ok(ink.length > 100, `titles drawn: ${ink.length} dark pixels`);
+      const [left, right] = [Math.min(...ink), 494 - Math.max(...ink)];
+      if (titlesFrom) assert.ok(titlesFrom === 'left' ? left < right : right < left, `${left} px free left of the titles, ${right} right`);
+      if (fetched.some((f) => f.startsWith('fonts/'))) { // without them the titles show boxes for their glyphs
+        const bare = await load(lang, '**/fonts/*');
+        assert.notDeepEqual(ink, await titles(bare));
+      }
+    });
+});
