@@ -10,7 +10,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-tarnel_install_missing emscripten nodejs npm chromium python3-fonttools
+tarnel_install_missing emscripten chromium python3-fonttools
+# Node.js may come from elsewhere than Debian, with npm inside it.
+command -v node > /dev/null || tarnel_install_missing nodejs
+command -v npm > /dev/null || tarnel_install_missing npm
 source scripts/web/env.sh
 
 scripts/web/build_qt.sh # with Qt's progress, the first time
