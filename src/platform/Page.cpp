@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <emscripten.h>
 #include <emscripten/val.h>
@@ -30,6 +31,32 @@ void fetched(void* argument, void* data, int size)
     fetch->keep(QByteArray(static_cast<const char*>(data), size));
 }
 
+// Activates the main window once a window over it has gone and no modal
+// window is left.
+class HandBack : public QObject
+{
+public:
+    explicit HandBack(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Hide && widget != nullptr && widget->isWindow() &&
+            widget != mainWindow_) {
+            QTimer::singleShot(0, mainWindow_, [main = mainWindow_] {
+                if (main->isVisible() && QApplication::activeModalWidget() == nullptr) {
+                    main->activateWindow();
+                }
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* mainWindow_;
+};
+
 // Han faces of the languages that write Han characters, beside the page.
 bool writesHan(const QString& language)
 {
@@ -49,7 +76,7 @@ void fitToViewport(QSize designSize)
     }
 }
 
-void keepCentredInPage(QWidget* mainWindow)
+void manageMainWindowInPage(QWidget* mainWindow)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     QObject::connect(screen, &QScreen::availableGeometryChanged, mainWindow,
@@ -64,6 +91,8 @@ void keepCentredInPage(QWidget* mainWindow)
                              }
                          }
                      });
+    // Qt's page platform activates no window when the active one closes.
+    qApp->installEventFilter(new HandBack(mainWindow));
 }
 
 QStringList browserLanguages()

@@ -17,9 +17,12 @@ namespace tarnel::platform {
 // scaling every window down (never up) where the viewport is smaller.
 void fitToViewport(QSize designSize);
 
-// Keeps `mainWindow` centred in the page when the viewport changes size (a
-// phone turned, a browser window resized); the windows over it move with it.
-void keepCentredInPage(QWidget* mainWindow);
+// Does for `mainWindow` what a desktop's window manager would: keeps it
+// centred in the page when the viewport changes size (a phone turned, a
+// browser window resized), the windows over it moving with it, and hands it
+// the keyboard again when a window over it has closed (a result, a help
+// window), so that keyboard play goes on.
+void manageMainWindowInPage(QWidget* mainWindow);
 
 // The browser's languages in the player's order ("de-AT", "en-GB").
 QStringList browserLanguages();

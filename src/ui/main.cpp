@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
     platform::loadLanguageFiles(language, [&startUp, language] {
         platform::installTranslations(language);
         startUp.Main();
-        platform::keepCentredInPage(startUp.MainForm());
+        platform::manageMainWindowInPage(startUp.MainForm());
     });
     // A page cannot end its process: closing the main window ends the game
     // in the page, which says so.

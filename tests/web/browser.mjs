@@ -15,7 +15,7 @@ export const launch = () => chromium.launch({
 // A fresh page in `lang` at `url`, once the game has shown its main window;
 // `requests` lists the paths it fetched; requests for `blocked` (a glob) fail.
 export async function open(browser, url, lang, blocked, timeout = 180_000) {
-  const context = await browser.newContext({ locale: lang, viewport: { width: 1024, height: 768 } });
+  const context = await browser.newContext({ locale: lang, viewport: { width: 1024, height: 768 }, hasTouch: true });
   if (blocked) await context.route(blocked, (route) => route.abort());
   const page = await context.newPage();
   const requests = [];

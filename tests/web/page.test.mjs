@@ -35,6 +35,8 @@ describe('the page in English', { skip }, () => {
     await click(p, 0);
     const now = await until(async () => { const b = await cells(p); assert.equal(count(b, 'y'), 1); return b; });
     assert.deepEqual([now[0], count(now, 'r')], ['r', 1]);
+    await p.page.touchscreen.tap(...cellCentre(p.window, now.indexOf('.'))); // a tap takes a cell too
+    await until(async () => assert.deepEqual([count(await cells(p), 'r'), count(await cells(p), 'y')], [2, 2]));
   });
 
   const newGame = {
@@ -101,4 +103,16 @@ describe('the language follows the browser\'s', { skip }, () => {
         assert.notDeepEqual(ink, await titles(bare));
       }
     });
+});
+
+// Last, on the English page whose game ended in a result box: the keyboard
+// still reaches the main window, and "Exit" ends the game in the page.
+describe('the end', { skip }, () => {
+  test('"Exit" by its access keys after a result: the page says the game has ended', async () => {
+    const { page } = await visit('en-US');
+    await page.keyboard.press('Alt+g');
+    await page.keyboard.press('x');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    assert.match(await page.textContent('#ended'), /The game has ended\.\s*Play again/);
+  });
 });
