@@ -37,7 +37,7 @@ if [[ -f $prefix/lib/cmake/Qt6/Qt6Config.cmake ]]; then
 fi
 
 echo "Building Qt $version for Windows into $cache"
-echo "(once: about 1,000 compile steps, 18 to 25 minutes on 2 cores)"
+echo "(once: about 1,000 compile steps, 18 to 32 minutes on 2 cores)"
 mkdir -p "$cache"
 source=$("$here/../qt_source.sh" | tail -1)
 cd "$cache"
