@@ -29,6 +29,7 @@ void fetched(void* argument, void* data, int size)
 {
     std::unique_ptr<Fetch> fetch(static_cast<Fetch*>(argument));
     fetch->keep(QByteArray(static_cast<const char*>(data), size));
+    (*fetch->done)();
 }
 
 // Activates the main window once a window over it has gone and no modal
@@ -149,11 +150,7 @@ void loadLanguageFiles(const QString& language, std::function<void()> then)
         }
     });
     for (auto& [url, keep] : files) {
-        auto* fetch = new Fetch{[keep = std::move(keep), done](const QByteArray& data) {
-                                    keep(data);
-                                    (*done)();
-                                },
-                                done};
+        auto* fetch = new Fetch{std::move(keep), done};
         // A file that fails to come leaves the game in its language with
         // Qt's English buttons, or with the fallback faces: it starts all
         // the same.

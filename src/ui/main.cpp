@@ -39,8 +39,8 @@ int main(int argc, char* argv[])
 #ifdef Q_OS_WASM
     tarnel::ui::setApplicationProperties();
     // The page's files for the language come first; the splash after them.
-    // The start-up object lives on: exec() returns to the browser without
-    // leaving main.
+    // The start-up object lives on: the application's loop hands control
+    // back to the browser without leaving main.
     tarnel::ui::Algemeen startUp;
     const QString language =
         platform::choosePreferred(platform::browserLanguages(), platform::translatedLanguages());
