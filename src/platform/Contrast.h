@@ -1,7 +1,8 @@
 // Contrast between two colours as the accessibility guidelines measure it
 // (WCAG 2): from 1:1 for equal colours to 21:1 for black on white. Text
 // wants 4.5:1 against its background, a focus mark 3:1 against its
-// surroundings.
+// surroundings. A colour is measured as it is drawn: one that is partly or
+// wholly transparent shows blended with what lies under it.
 #pragma once
 
 #include <QColor>
@@ -19,10 +20,24 @@ inline double relativeLuminance(const QColor& colour)
            0.0722 * linear(colour.blueF());
 }
 
-inline double contrastRatio(const QColor& a, const QColor& b)
+// `colour` as it shows when painted over `under` (taken as it shows):
+// blended by its alpha, channel by channel, as QPainter blends them.
+inline QColor drawnOver(const QColor& colour, const QColor& under)
 {
-    const double la = relativeLuminance(a);
-    const double lb = relativeLuminance(b);
+    const float alpha = colour.alphaF();
+    const auto blend = [alpha](float top, float bottom) {
+        return alpha * top + (1 - alpha) * bottom;
+    };
+    return QColor::fromRgbF(blend(colour.redF(), under.redF()),
+                            blend(colour.greenF(), under.greenF()),
+                            blend(colour.blueF(), under.blueF()));
+}
+
+// The contrast of `colour` drawn over `background`.
+inline double contrastRatio(const QColor& colour, const QColor& background)
+{
+    const double la = relativeLuminance(drawnOver(colour, background));
+    const double lb = relativeLuminance(background);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 

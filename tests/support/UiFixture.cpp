@@ -77,6 +77,9 @@ DesktopPalette::DesktopPalette(const PaletteCase& palette)
                      palette.buttonText.isValid() ? palette.buttonText : palette.text);
     desktop.setColor(QPalette::Highlight, palette.highlight);
     desktop.setColor(QPalette::Dark, palette.dark);
+    if (palette.shadow.isValid()) {
+        desktop.setColor(QPalette::Shadow, palette.shadow);
+    }
     QApplication::setPalette(desktop);
     QApplication::setPalette(desktop, "QAbstractButton");
     // Qt posts the change to the open windows; their widgets other than

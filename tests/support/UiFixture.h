@@ -59,13 +59,15 @@ private:
 // no resize frame and no Maximize box); elsewhere nothing to read.
 ::testing::AssertionResult hasFixedBorder(QWidget* window);
 
-// A desktop's palette: the default, a dark one, a high-contrast one, and a
-// dark one whose button text and highlight stand under 2:1 from the face.
+// A desktop's palette: the default, a dark one, a high-contrast one, a
+// dark one whose button text and highlight stand under 2:1 from the face,
+// and a light one whose highlight, button text and shadow are transparent.
 struct PaletteCase
 {
     const char* name;
     QColor face, text, highlight, dark; // button and window alike; none: the default
     QColor buttonText = {};             // none: `text`
+    QColor shadow = {};                 // none: Qt's
 };
 inline const PaletteCase kPalettes[] = {
     {"Default", {}, {}, {}, {}},
@@ -74,6 +76,8 @@ inline const PaletteCase kPalettes[] = {
     {"HighContrast", Qt::black, Qt::white, QColor(0x1A, 0xEB, 0xFF), QColor(0x40, 0x40, 0x40)},
     {"FaintButtonText", QColor(0x35, 0x35, 0x35), Qt::white, QColor(0x3C, 0x50, 0x78),
      QColor(0x23, 0x23, 0x23), QColor(0x60, 0x60, 0x60)},
+    {"Transparent", QColor(0xEF, 0xEF, 0xEF), Qt::black, Qt::transparent, QColor(0xA0, 0xA0, 0xA0),
+     Qt::transparent, Qt::transparent},
 };
 // Gives the application `palette` while it lives (the default one stays as
 // it is), buttons included: the Windows theme gives them a palette of

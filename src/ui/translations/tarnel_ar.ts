@@ -237,7 +237,7 @@
     <message>
         <source>Play again</source>
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
-        <translation>اللعب مرة أخرى</translation>
+        <translation>العب مرة أخرى</translation>
     </message>
 </context>
 <context>
