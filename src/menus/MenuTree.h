@@ -73,4 +73,29 @@ inline constexpr Entry kMenuTree[] = {
 };
 // clang-format on
 
+// Every item of MenuItem has exactly one row, in the enum's order (the
+// separators, which take no item of their own, aside); only menus stand on
+// the bar, and every other row stands in the menu above it: checked as the
+// program is built.
+constexpr bool tableFollowsTheItems()
+{
+    int next = 0;
+    int depth = 0;
+    for (const Entry& entry : kMenuTree) {
+        if (entry.depth < 0 || entry.depth > depth ||
+            (entry.kind != Kind::Menu && entry.depth == 0)) {
+            return false;
+        }
+        if (entry.kind == Kind::Separator) {
+            continue;
+        }
+        if (static_cast<int>(entry.item) != next++) {
+            return false;
+        }
+        depth = entry.kind == Kind::Menu ? entry.depth + 1 : entry.depth;
+    }
+    return next == kMenuItemCount;
+}
+static_assert(tableFollowsTheItems(), "one row per menu item, in MenuItem's order");
+
 } // namespace tarnel::menus
