@@ -12,7 +12,7 @@
 //                                  openings of the about and help windows
 //
 // Result boxes are answered at once.
-#include "engine/FieldTables.h"
+#include "ui/Algemeen.h"
 #include "ui/CellButton.h"
 #include "ui/frmAbout.h"
 #include "ui/frmHelp.h"
@@ -33,6 +33,7 @@
 namespace {
 
 using tarnel::menus::MenuItem;
+using tarnel::ui::Algemeen;
 using tarnel::ui::frmAbout;
 using tarnel::ui::frmHelp;
 using tarnel::ui::frmMain;
@@ -55,22 +56,22 @@ private:
     QTimer timer_;
 };
 
-void choose(frmMain& window, MenuItem item)
+void choose(Algemeen& app, MenuItem item)
 {
-    window.action(item)->trigger();
+    app.MainForm()->action(item)->trigger();
 }
 
 // Computer vs Computer with both colours at `level` (0..2).
-void playBoth(frmMain& window, int level, MenuItem field)
+void playBoth(Algemeen& app, int level, MenuItem field)
 {
     static const MenuItem red[] = {MenuItem::mnuCompRedIdiot, MenuItem::mnuCompRedSmart,
                                    MenuItem::mnuCompRedGenius};
     static const MenuItem yellow[] = {MenuItem::mnuCompYellowIdiot, MenuItem::mnuCompYellowSmart,
                                       MenuItem::mnuCompYellowGenius};
-    choose(window, MenuItem::mnuComp);
-    choose(window, red[level]);
-    choose(window, yellow[level]);
-    choose(window, field);
+    choose(app, MenuItem::mnuComp);
+    choose(app, red[level]);
+    choose(app, yellow[level]);
+    choose(app, field);
 }
 
 long residentKiB()
@@ -93,7 +94,7 @@ double percentile(std::vector<double> values, double p)
 }
 
 // Real timer ticks: the moves of the first whole game at `interval` ms.
-int pace(frmMain& window, int interval)
+int pace(Algemeen& app, int interval)
 {
     const int level = interval == 10 ? 0 : interval == 100 ? 1 : 2;
     Answerer answerer;
@@ -101,8 +102,8 @@ int pace(frmMain& window, int interval)
     std::vector<qint64> moveTimes;
     int lastFree = 0;
     QEventLoop loop;
-    QObject::connect(window.Timer(), &QTimer::timeout, [&] {
-        const int free = window.game().freeCount();
+    QObject::connect(app.Timer(), &QTimer::timeout, [&] {
+        const int free = app.game().freeCount();
         if (free < lastFree) {
             moveTimes.push_back(clock.nsecsElapsed());
         } else if (free > lastFree) {
@@ -110,8 +111,8 @@ int pace(frmMain& window, int interval)
         }
         lastFree = free;
     });
-    playBoth(window, level, MenuItem::mnuNormal);
-    lastFree = window.game().freeCount();
+    playBoth(app, level, MenuItem::mnuNormal);
+    lastFree = app.game().freeCount();
     clock.start();
     loop.exec();
     const auto moves = static_cast<double>(moveTimes.size());
@@ -125,23 +126,23 @@ int pace(frmMain& window, int interval)
 
 // One tick and the repaint it causes, timed; the game's last move (which
 // opens the result box) is left out.
-int moveCost(frmMain& window)
+int moveCost(Algemeen& app)
 {
-    window.Timer()->stop();
+    app.Timer()->stop();
     Answerer answerer;
     static const char* names[] = {"Idiot", "Smart", "Genius"};
     for (int level = 0; level < 3; ++level) {
-        playBoth(window, level, MenuItem::mnuStandard);
-        window.Timer()->stop();
+        playBoth(app, level, MenuItem::mnuStandard);
+        app.Timer()->stop();
         std::vector<double> micros;
         QElapsedTimer clock;
-        while (window.game().freeCount() > 1) {
+        while (app.game().freeCount() > 1) {
             clock.start();
-            window.onTimerTick();
+            app.handle(tarnel::session::Input::tick());
             QApplication::processEvents(); // paint what changed
             micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
         }
-        window.onTimerTick(); // the last move and the result
+        app.handle(tarnel::session::Input::tick()); // the last move and the result
         std::printf("%-6s: %3zu moves, median %7.1f us, p99 %7.1f us, max %7.1f us\n", names[level],
                     micros.size(), percentile(micros, 0.5), percentile(micros, 0.99),
                     percentile(micros, 1.0));
@@ -150,19 +151,19 @@ int moveCost(frmMain& window)
 }
 
 // Plays `games` whole Idiot games by ticks, painting after each move.
-int playGames(frmMain& window, long games, long reportAfter)
+int playGames(Algemeen& app, long games, long reportAfter)
 {
-    window.Timer()->stop();
+    app.Timer()->stop();
     Answerer answerer;
-    playBoth(window, 0, MenuItem::mnuNormal);
-    window.Timer()->stop();
+    playBoth(app, 0, MenuItem::mnuNormal);
+    app.Timer()->stop();
     long finished = 0;
     long before = -1;
     while (finished < games) {
-        const int free = window.game().freeCount();
-        window.onTimerTick();
+        const int free = app.game().freeCount();
+        app.handle(tarnel::session::Input::tick());
         QApplication::processEvents();
-        if (window.game().freeCount() > free) {
+        if (app.game().freeCount() > free) {
             ++finished;
             if (finished == reportAfter) {
                 before = residentKiB();
@@ -182,13 +183,13 @@ int playGames(frmMain& window, long games, long reportAfter)
 // Opens the about and help windows `count` times in turn, each closed as
 // soon as it shows, and prints how the resident size moved after the first
 // ten openings (which fill Qt's caches).
-int openings(frmMain& window, long count)
+int openings(Algemeen& app, long count)
 {
     constexpr long kWarmUp = 10;
     long before = -1;
     for (long i = 0; i < count + kWarmUp; ++i) {
-        QDialog* shown = i % 2 == 0 ? static_cast<QDialog*>(frmAbout::showOver(&window))
-                                    : frmHelp::showOver(&window);
+        QDialog* shown = i % 2 == 0 ? static_cast<QDialog*>(frmAbout::showOver(app.MainForm()))
+                                    : frmHelp::showOver(app.MainForm());
         QApplication::processEvents();
         shown->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -215,27 +216,25 @@ int main(int argc, char* argv[])
     const std::string what = argc > 1 ? argv[1] : "";
     const long number = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 0; // 0 when not a number
 
-    tarnel::FieldTables tables;
-    tables.buildAll();
-    frmMain window(tables);
-    window.load();
-    window.show();
+    Algemeen app;
+    app.loadMainWindow();
+    app.MainForm()->show();
     QApplication::processEvents();
 
     if (what == "pace" && number > 0) {
-        return pace(window, static_cast<int>(number));
+        return pace(app, static_cast<int>(number));
     }
     if (what == "movecost") {
-        return moveCost(window);
+        return moveCost(app);
     }
     if (what == "growth" && number > 10) {
-        return playGames(window, number, 10);
+        return playGames(app, number, 10);
     }
     if (what == "session" && number > 0) {
-        return playGames(window, number, 0);
+        return playGames(app, number, 0);
     }
     if (what == "openings" && number > 0) {
-        return openings(window, number);
+        return openings(app, number);
     }
     std::fprintf(stderr, "usage: tarnel_uibench pace INTERVAL | movecost | growth GAMES | "
                          "session GAMES | openings COUNT\n");

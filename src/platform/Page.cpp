@@ -32,32 +32,6 @@ void fetched(void* argument, void* data, int size)
     (*fetch->done)();
 }
 
-// Activates the main window once a window over it has gone and no modal
-// window is left.
-class HandBack : public QObject
-{
-public:
-    explicit HandBack(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Hide && widget != nullptr && widget->isWindow() &&
-            widget != mainWindow_) {
-            QTimer::singleShot(0, mainWindow_, [main = mainWindow_] {
-                if (main->isVisible() && QApplication::activeModalWidget() == nullptr) {
-                    main->activateWindow();
-                }
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget* mainWindow_;
-};
-
 // Han faces of the languages that write Han characters, beside the page.
 bool writesHan(const QString& language)
 {
@@ -92,8 +66,16 @@ void manageMainWindowInPage(QWidget* mainWindow)
                              }
                          }
                      });
+}
+
+void handKeyboardBack(QWidget* mainWindow)
+{
     // Qt's page platform activates no window when the active one closes.
-    qApp->installEventFilter(new HandBack(mainWindow));
+    QTimer::singleShot(0, mainWindow, [mainWindow] {
+        if (mainWindow->isVisible() && QApplication::activeModalWidget() == nullptr) {
+            mainWindow->activateWindow();
+        }
+    });
 }
 
 QStringList browserLanguages()

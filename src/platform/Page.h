@@ -19,10 +19,13 @@ void fitToViewport(QSize designSize);
 
 // Does for `mainWindow` what a desktop's window manager would: keeps it
 // centred in the page when the viewport changes size (a phone turned, a
-// browser window resized), the windows over it moving with it, and hands it
-// the keyboard again when a window over it has closed (a result, a help
-// window), so that keyboard play goes on.
+// browser window resized), the windows over it moving with it.
 void manageMainWindowInPage(QWidget* mainWindow);
+
+// Hands `mainWindow` the keyboard again once the windows over it have
+// closed (a result, a help window), so that keyboard play goes on: what a
+// desktop's window manager does by itself.
+void handKeyboardBack(QWidget* mainWindow);
 
 // The browser's languages in the player's order ("de-AT", "en-GB").
 QStringList browserLanguages();

@@ -1,5 +1,6 @@
 #include "Algemeen.h"
 
+#include "platform/ModalWatcher.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Version.h"
 #include "ui/frmAbout.h"
@@ -8,13 +9,15 @@
 #include "ui/frmSplash.h"
 
 #include <QApplication>
-#include <QTimer>
-
-#ifdef Q_OS_WASM
-#include "platform/Page.h"
-#endif
 
 namespace tarnel::ui {
+
+namespace {
+// The timer's interval until the menus set theirs.
+constexpr int kLoadInterval = 100;
+} // namespace
+
+using session::Input;
 
 void setApplicationProperties()
 {
@@ -24,16 +27,57 @@ void setApplicationProperties()
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 }
 
-Algemeen::Algemeen() = default;
+Algemeen::Algemeen()
+    : tables_([] {
+          FieldTables tables;
+          tables.buildAll();
+          return tables;
+      }()),
+      session_(views_, tables_)
+{
+    timer_.setObjectName(QStringLiteral("Timer"));
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(kLoadInterval);
+    connect(&timer_, &QTimer::timeout, this, [this] { handle(Input::tick()); });
+    // A modal window shown or hidden is told to the session, whoever
+    // opened it.
+    modals_ = std::make_unique<platform::ModalWatcher>([this] { handle(Input::modalOpened()); },
+                                                       [this] { handle(Input::modalClosed()); });
+}
 
 Algemeen::~Algemeen()
 {
+    // The windows go before the session they show; the modal windows still
+    // open tell it nothing more.
+    modals_.reset();
+    if (mainForm_) {
+        views_.remove(*mainForm_);
+    }
     delete splash_.data();
 }
 
 frmSplash* Algemeen::splash() const
 {
     return splash_.data();
+}
+
+void Algemeen::whenModalWindowsGone(std::function<void()> gone)
+{
+    modals_->whenAllClosed(std::move(gone));
+}
+
+session::Outcome Algemeen::handle(const Input& input)
+{
+    const session::Outcome outcome = session_.handle(input);
+    keepPace();
+    return outcome;
+}
+
+void Algemeen::keepPace()
+{
+    if (timer_.interval() != session_.menus().timerInterval()) {
+        timer_.setInterval(session_.menus().timerInterval());
+    }
 }
 
 void Algemeen::Main()
@@ -43,20 +87,24 @@ void Algemeen::Main()
     connect(splash_, &frmSplash::done, this, &Algemeen::handOver);
     splash_->show();
     splash_->repaint();
+    loadMainWindow();
+}
 
-    // The one main window.
-    mainForm_ = std::make_unique<frmMain>(tables_);
+void Algemeen::loadMainWindow()
+{
+    mainForm_ = std::make_unique<frmMain>(session_.menus());
+    mainForm_->forward = [this](const Input& input) { return handle(input); };
     mainForm_->openHelp = &frmHelp::showOver;
     mainForm_->openAbout = &frmAbout::showOver;
-
-    // The layout tables, before the first field is laid out.
-    tables_.InitEasyField();
-    tables_.InitNormalField();
-    tables_.InitHardField();
-    tables_.InitImpossibleField();
-
-    // Loaded, not shown: its timer already ticks.
-    mainForm_->load();
+    views_.add(*mainForm_);
+    // The timer is enabled from the moment the window exists and never
+    // stopped; its ticks do nothing while a person is to move.
+    timer_.start();
+    // Loaded, not shown.
+    mainForm_->centreOnScreen();
+    session_.load();
+    keepPace();
+    mainForm_->returnFocusToBoard();
 }
 
 void Algemeen::handOver()
@@ -76,9 +124,9 @@ void Algemeen::handOver()
         mainForm_->showNormal();
         mainForm_->raise();
         mainForm_->activateWindow();
-#ifdef Q_OS_WASM
-        platform::markInPage("tarnel-main-window");
-#endif
+        if (shown_) {
+            shown_();
+        }
     });
 }
 

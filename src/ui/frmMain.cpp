@@ -18,14 +18,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <memory>
 
 namespace tarnel::ui {
 
 namespace {
-constexpr int kLoadInterval = 100;
-
 // Sets a widget's accessible name and tells assistive technology that it
 // changed (not every Qt version does so by itself).
 void setAnnouncedName(QWidget* widget, const QString& name)
@@ -67,25 +64,16 @@ protected:
 
 // A fixed border: on Windows no resize frame and no Maximize (the hint is
 // read by Windows' platform alone; the fixed size does it elsewhere).
-frmMain::frmMain(const FieldTables& tables, QWidget* parent)
+frmMain::frmMain(const MenuState& menus, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::CustomizeWindowHint),
-      session_(*this, tables)
+      menus_(menus)
 {
     setObjectName(QStringLiteral("frmMain"));
     installCellAccessibility();
     setWindowTitle(QStringLiteral("Tarnel"));
     setWindowIcon(programIcon());
-
-    // The timer is enabled from the moment the window exists and never
-    // stopped; its ticks do nothing while a person is to move.
-    timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer"));
-    timer_->setTimerType(Qt::PreciseTimer);
-    timer_->setInterval(kLoadInterval);
-    connect(timer_, &QTimer::timeout, this, &frmMain::onTimerTick);
-    timer_->start();
 
     auto* client = new Workspace(this);
     client->setObjectName(QStringLiteral("client"));
@@ -118,18 +106,9 @@ frmMain::frmMain(const FieldTables& tables, QWidget* parent)
     menuBar()->setNativeMenuBar(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     platform::placeCentred(this, [this] { return platform::screenArea(this); });
-    qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain()
-{
-    // The windows still open go with the widgets, after the session: they
-    // tell it nothing more.
-    qApp->removeEventFilter(this);
-    for (QObject* window : std::as_const(openModals_)) {
-        disconnect(window, &QObject::destroyed, this, &frmMain::modalWindowGone);
-    }
-}
+frmMain::~frmMain() = default;
 
 void frmMain::createBoard(QWidget* client)
 {
@@ -144,7 +123,7 @@ void frmMain::createBoard(QWidget* client)
         // window keeps from the game (an assistive technology's press) puts
         // it back.
         connect(button, &QPushButton::clicked, this, [this, i, button] {
-            if (session_.handle(Input::click(i)) == Outcome::Blocked) {
+            if (request(Input::click(i)) == Outcome::Blocked) {
                 button->setChecked(!button->isChecked());
             }
         });
@@ -182,7 +161,7 @@ void frmMain::createStatusRow(QWidget* client)
     btnYellow_->setAutoDefault(false);
     for (const Colour colour : {Colour::Red, Colour::Yellow}) {
         connect(colour == Colour::Red ? btnRedPoints_ : btnYellowPoints_, &QPushButton::clicked,
-                this, [this, colour] { session_.handle(Input::score(colour)); });
+                this, [this, colour] { request(Input::score(colour)); });
     }
     // A click on an indicator does nothing; its arrow keys lead back to the
     // board.
@@ -192,25 +171,12 @@ void frmMain::createStatusRow(QWidget* client)
     }
 }
 
-void frmMain::load()
-{
-    centreOnScreen();
-    session_.load();
-    // The keyboard starts where the tab order does: on the first cell.
-    returnFocusToBoard();
-}
-
 void frmMain::centreOnScreen()
 {
     // An estimate by the inner size; the first showing centres the window
     // by its frame (placeCentred).
     adjustSize();
     platform::centreOn(this, platform::screenArea(this));
-}
-
-void frmMain::onTimerTick()
-{
-    session_.handle(Input::tick());
 }
 
 void frmMain::newField(Int16 /*fieldType*/)
@@ -256,7 +222,7 @@ void frmMain::gameOver(Int16 redPoints, Int16 yellowPoints)
 {
     // Shown and left: its OK, or its closing, lays out the next game.
     showMessage(GameTexts::result(redPoints, yellowPoints),
-                [this] { session_.handle(Input::resultClosed()); });
+                [this] { request(Input::resultClosed()); });
 }
 
 void frmMain::showMessage(const QString& text, const std::function<void()>& closed)
@@ -291,33 +257,6 @@ void frmMain::showMessage(const QString& text, const std::function<void()>& clos
 void frmMain::scoreEnquired(Colour asking, Int16 redPoints, Int16 yellowPoints)
 {
     showMessage(GameTexts::scoreEnquiry(asking, redPoints, yellowPoints));
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::Show || type == QEvent::Hide) && !event->spontaneous() &&
-        watched->isWidgetType() && watched != this) {
-        const auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && widget->isModal()) {
-            if (type == QEvent::Hide) {
-                modalWindowGone(watched);
-            } else if (!openModals_.contains(watched)) {
-                openModals_.insert(watched);
-                connect(watched, &QObject::destroyed, this, &frmMain::modalWindowGone);
-                session_.handle(Input::modalOpened());
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::modalWindowGone(QObject* window)
-{
-    if (openModals_.remove(window)) {
-        disconnect(window, &QObject::destroyed, this, &frmMain::modalWindowGone);
-        session_.handle(Input::modalClosed());
-    }
 }
 
 } // namespace tarnel::ui

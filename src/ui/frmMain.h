@@ -1,17 +1,16 @@
-// The main window: the board, the status row, the timer and the menu bar.
+// The main window: the board, the status row and the menu bar.
 //
-// frmMain is the session's view: it forwards every click, tick, menu choice
-// and score enquiry to the session, reports its modal windows opening and
-// closing, and mirrors what the session tells it onto its widgets, with
-// every text formatted in the player's language; it moves the focus. It
-// decides nothing about play.
+// frmMain is a view of the session: it forwards every click, menu choice,
+// score enquiry and closed result to the session's door, and mirrors what
+// the session tells it onto its widgets, with every text formatted in the
+// player's language; it moves the focus. It decides nothing about play.
 #pragma once
 
-#include "engine/FieldTables.h"
+#include "menus/MenuState.h"
 #include "session/Session.h"
+#include "session/SessionView.h"
 
 #include <QMainWindow>
-#include <QSet>
 #include <array>
 #include <functional>
 
@@ -19,7 +18,6 @@ class QAction;
 class QDialog;
 class QMenu;
 class QPushButton;
-class QTimer;
 
 namespace tarnel::ui {
 
@@ -45,14 +43,19 @@ class frmMain : public QMainWindow, public session::SessionView
     Q_OBJECT
 
 public:
-    // `tables` is borrowed and must outlive the window; it must be built
-    // before load().
-    explicit frmMain(const FieldTables& tables, QWidget* parent = nullptr);
+    // `menus` is borrowed: the rules the menu bar mirrors, which must
+    // outlive the window.
+    explicit frmMain(const MenuState& menus, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The window's load: centre it on the screen, set the default players
-    // and menus, and lay out the Normal field. The window stays hidden.
-    void load();
+    // Where every request goes: the session's door.
+    std::function<Outcome(const Input&)> forward;
+
+    // Centres the window on its screen, by its inner size until it is
+    // first shown (then by its frame).
+    void centreOnScreen();
+    // Back to the board: to the cell last visited, or the next free one.
+    void returnFocusToBoard();
 
     // SessionView
     void newField(Int16 fieldType) override;
@@ -72,13 +75,10 @@ public:
     IndicatorButton* btnYellow() const { return btnYellow_; }
     QPushButton* btnRedPoints() const { return btnRedPoints_; }
     QPushButton* btnYellowPoints() const { return btnYellowPoints_; }
-    QTimer* Timer() const { return timer_; }
     QAction* action(MenuItem item) const;
     QMenu* menu(MenuItem item) const;
 
-    const session::Session& session() const { return session_; }
-    const Game& game() const { return session_.game(); }
-    const MenuState& menus() const { return session_.menus(); }
+    const MenuState& menus() const { return menus_; }
 
     // Open the help and about windows, modal over the main window and
     // without a loop of their own, and return them; replaceable so that the
@@ -86,17 +86,7 @@ public:
     std::function<QDialog*(QWidget*)> openHelp;
     std::function<QDialog*(QWidget*)> openAbout;
 
-    // One tick of Timer.
-    void onTimerTick();
-
-protected:
-    // Watches the application's windows: a modal window shown or hidden is
-    // told to the session, whoever opened it.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void modalWindowGone(QObject* window);
-
     void createBoard(QWidget* client);
     void createStatusRow(QWidget* client);
     void createMenus();
@@ -108,18 +98,18 @@ private:
     // Keyboard play: arrows walk the board, skipping cells that take no
     // focus and stopping at its edges; from an indicator they lead back.
     void moveBoardFocus(int from, Qt::Key key);
-    void returnFocusToBoard();
     bool canTakeFocus(int index) const;
-    void centreOnScreen();
+    Outcome request(const Input& input) const
+    {
+        return forward ? forward(input) : Outcome::Ignored;
+    }
 
-    session::Session session_;
-    QSet<QObject*> openModals_;
+    const MenuState& menus_;
     std::array<CellButton*, kCellCount> knop_{};
     IndicatorButton* btnRed_ = nullptr;
     IndicatorButton* btnYellow_ = nullptr;
     QPushButton* btnRedPoints_ = nullptr;
     QPushButton* btnYellowPoints_ = nullptr;
-    QTimer* timer_ = nullptr;
     std::array<QAction*, kMenuItemCount> actions_{};
     std::array<QMenu*, kMenuItemCount> menuWidgets_{};
     int lastFocusedCell_ = 0;

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QMenuBar>
-#include <QTimer>
 
 namespace tarnel::ui {
 
@@ -85,7 +84,7 @@ void frmMain::onMenuChosen(MenuItem item)
     // An item the session did not take (under a modal window, or past a
     // disabled menu) may have moved its own check mark: it goes back to
     // what is in force.
-    if (session_.handle(Input::menu(item)) != Outcome::Taken) {
+    if (request(Input::menu(item)) != Outcome::Taken) {
         syncMenus();
     }
 }
@@ -129,9 +128,6 @@ void frmMain::syncMenus()
         if (action->isCheckable()) {
             action->setChecked(menus().checked(item));
         }
-    }
-    if (timer_->interval() != menus().timerInterval()) {
-        timer_->setInterval(menus().timerInterval());
     }
 }
 

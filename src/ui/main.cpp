@@ -46,8 +46,11 @@ int main(int argc, char* argv[])
         platform::choosePreferred(platform::browserLanguages(), platform::translatedLanguages());
     platform::loadLanguageFiles(language, [&startUp, language] {
         platform::installTranslations(language);
+        startUp.whenShown([] { platform::markInPage("tarnel-main-window"); });
         startUp.Main();
-        platform::manageMainWindowInPage(startUp.MainForm());
+        QWidget* mainWindow = startUp.MainForm();
+        platform::manageMainWindowInPage(mainWindow);
+        startUp.whenModalWindowsGone([mainWindow] { platform::handKeyboardBack(mainWindow); });
     });
     // A page cannot end its process: closing the main window ends the game
     // in the page, which says so.

@@ -56,11 +56,11 @@ class DesktopTest : public WindowFixture
 protected:
     DesktopTest()
     {
-        window->Timer()->stop(); // the game waits for the keys below
+        app->Timer()->stop(); // the game waits for the keys below
         window->openHelp = &frmHelp::showOver;
         window->openAbout = &frmAbout::showOver;
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        EXPECT_TRUE(eventually([this] { return framed(window.get()); }, 5000));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        EXPECT_TRUE(eventually([this] { return framed(window); }, 5000));
     }
 
     // Runs `open`, which shows a modal window. Once the window manager has
@@ -98,13 +98,12 @@ protected:
     void expectCentredThenEscape(QWidget* modal)
     {
         EXPECT_TRUE(eventually([&] {
-            return centredOn(platform::outerGeometry(modal), platform::outerGeometry(window.get()));
+            return centredOn(platform::outerGeometry(modal), platform::outerGeometry(window));
         })) << modal->metaObject()->className()
             << " at " << platform::outerGeometry(modal).x() << ","
             << platform::outerGeometry(modal).y() << " " << platform::outerGeometry(modal).width()
             << "x" << platform::outerGeometry(modal).height() << " over "
-            << platform::outerGeometry(window.get()).x() << ","
-            << platform::outerGeometry(window.get()).y();
+            << platform::outerGeometry(window).x() << "," << platform::outerGeometry(window).y();
         pressKeys({QStringLiteral("Escape")});
     }
 
@@ -116,17 +115,15 @@ protected:
         QWidget* before = QApplication::focusWidget();
         pressKeys({QStringLiteral("Tab")});
         EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() != before; }));
-        EXPECT_EQ(QApplication::focusWidget()->window(), window.get());
+        EXPECT_EQ(QApplication::focusWidget()->window(), window);
     }
 };
 
 TEST_F(DesktopTest, TheMainWindowIsCentredByItsFrame)
 {
     const QRect screen = window->screen()->geometry();
-    EXPECT_TRUE(
-        eventually([&] { return centredOn(platform::outerGeometry(window.get()), screen); }));
-    EXPECT_GT(platform::outerGeometry(window.get()).height(), window->height())
-        << "a title bar is there";
+    EXPECT_TRUE(eventually([&] { return centredOn(platform::outerGeometry(window), screen); }));
+    EXPECT_GT(platform::outerGeometry(window).height(), window->height()) << "a title bar is there";
 }
 
 // Opened centred from its first frame on, and never moved again: not after
@@ -134,9 +131,10 @@ TEST_F(DesktopTest, TheMainWindowIsCentredByItsFrame)
 // Moved near the screen's corner, its dialogs still open wholly on the screen.
 TEST_F(DesktopTest, AWindowOpensCentredAndStaysWhereThePersonPutsIt)
 {
-    frmMain second(tables);
-    second.Timer()->stop();
-    second.load();
+    Algemeen secondApp;
+    secondApp.loadMainWindow();
+    secondApp.Timer()->stop();
+    frmMain& second = *secondApp.MainForm();
     std::set<std::pair<int, int>> seen;
     QElapsedTimer clock;
     second.show();
@@ -198,7 +196,7 @@ TEST_F(DesktopTest, RealKeysPlayFromAColdStart)
     EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == window->Knop(3); }));
     pressKeys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"),
                QStringLiteral("shift+Tab"), QStringLiteral("space")});
-    EXPECT_TRUE(eventually([&] { return window->game().cell(0).owner == Picture::red; }));
+    EXPECT_TRUE(eventually([&] { return app->game().cell(0).owner == Picture::red; }));
     EXPECT_EQ(QApplication::focusWidget(), window->btnYellow());
 
     // The focus shows on the indicator, beside its colour.
@@ -242,7 +240,7 @@ TEST_F(DesktopTest, SecondaryWindowsAndBoxesAreCentredAndGiveTheKeyboardBack)
                    EXPECT_TRUE(box->text().startsWith(QStringLiteral("G A M E")));
                    expectCentredThenEscape(modal);
                });
-    EXPECT_EQ(window->game().freeCount(), kCellCount) << "the next game is laid out";
+    EXPECT_EQ(app->game().freeCount(), kCellCount) << "the next game is laid out";
     expectKeyboardBack();
 }
 

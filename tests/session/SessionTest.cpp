@@ -2,6 +2,7 @@
 // of phase x input -> outcome and effect.
 #include "session/Session.h"
 
+#include "session/Views.h"
 #include "support/RecordingView.h"
 
 #include <gtest/gtest.h>
@@ -89,9 +90,17 @@ protected:
         }
     }
 
+    // The session tells both views, as the application tells its windows.
     RecordingView view;
+    RecordingView second;
+    session::Views views = [this] {
+        session::Views both;
+        both.add(view);
+        both.add(second);
+        return both;
+    }();
     FieldTables tables;
-    session::Session session{view, tables};
+    session::Session session{views, tables};
 };
 
 TEST_P(SessionTable, DecidesWhatAnInputDoes)
@@ -117,6 +126,7 @@ TEST_P(SessionTable, DecidesWhatAnInputDoes)
         return view.windows.size() != windows ? Effect::Window : Effect::None;
     }();
     EXPECT_EQ(effect, row.effect);
+    EXPECT_EQ(second.calls, view.calls) << "a second view is told all that the first is";
 }
 
 INSTANTIATE_TEST_SUITE_P(PhaseByInput, SessionTable, ::testing::ValuesIn(kRows),

@@ -16,33 +16,50 @@ namespace tarnel::testing {
 class RecordingView : public session::SessionView
 {
 public:
-    void newField(Int16 /*fieldType*/) override { ++fieldsLaidOut; }
+    void newField(Int16 fieldType) override
+    {
+        ++fieldsLaidOut;
+        told("field", fieldType);
+    }
     void cellChanged(int index, const Cell& cell) override
     {
         cells.at(static_cast<std::size_t>(index)) = cell;
+        told("cell", index, static_cast<int>(cell.owner), cell.enabled, cell.visible);
         if (afterCellChanged) {
             afterCellChanged(index, cell);
         }
     }
-    void scoreChanged(Colour colour, Int16 points) override { scores[colourSlot(colour)] = points; }
+    void scoreChanged(Colour colour, Int16 points) override
+    {
+        scores[colourSlot(colour)] = points;
+        told("score", colourSlot(colour), points);
+    }
     void turnChanged(std::optional<Colour> colour, std::optional<Move> after) override
     {
         toMove = colour;
         lastHandOver = after;
+        told("turn", colour ? static_cast<int>(colourSlot(*colour)) : -1,
+             after ? after->index : -1);
     }
     void gameOver(Int16 redPoints, Int16 yellowPoints) override
     {
         results.emplace_back(redPoints, yellowPoints);
+        told("over", redPoints, yellowPoints);
     }
 
-    void menusChanged() override { ++menuChanges; }
+    void menusChanged() override
+    {
+        ++menuChanges;
+        told("menus");
+    }
     void scoreEnquired(Colour asking, Int16 redPoints, Int16 yellowPoints) override
     {
         enquiries.push_back({asking, redPoints, yellowPoints});
+        told("enquiry", colourSlot(asking), redPoints, yellowPoints);
     }
-    void helpChosen() override { windows.emplace_back("help"); }
-    void aboutChosen() override { windows.emplace_back("about"); }
-    void exitChosen() override { windows.emplace_back("exit"); }
+    void helpChosen() override { told(windows.emplace_back("help")); }
+    void aboutChosen() override { told(windows.emplace_back("about")); }
+    void exitChosen() override { told(windows.emplace_back("exit")); }
 
     struct Enquiry
     {
@@ -66,6 +83,15 @@ public:
     int menuChanges = 0;
     std::vector<Enquiry> enquiries;
     std::vector<std::string> windows; // the windows the menus asked for
+    std::vector<std::string> calls;   // every call, with its arguments, in order
+
+private:
+    template <typename... Arguments> void told(const std::string& call, Arguments... arguments)
+    {
+        std::string line = call;
+        ((line += ' ' + std::to_string(arguments)), ...);
+        calls.push_back(std::move(line));
+    }
 };
 
 } // namespace tarnel::testing

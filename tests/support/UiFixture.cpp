@@ -94,9 +94,10 @@ DesktopPalette::~DesktopPalette()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
 }
 
-::testing::AssertionResult windowShowsTheGame(const frmMain& window)
+::testing::AssertionResult windowShowsTheGame(Algemeen& app)
 {
-    const Game& game = window.game();
+    const frmMain& window = *app.MainForm();
+    const Game& game = app.game();
     for (int i = 0; i < kCellCount; ++i) {
         const Cell& cell = game.cell(i);
         const CellButton* button = window.Knop(i);
@@ -130,7 +131,7 @@ DesktopPalette::~DesktopPalette()
                    << action->objectName().toStdString() << " disagrees with the menu rules";
         }
     }
-    if (window.Timer()->interval() != menus.timerInterval()) {
+    if (app.Timer()->interval() != menus.timerInterval()) {
         return ::testing::AssertionFailure() << "the timer runs at another interval";
     }
     return ::testing::AssertionSuccess();
@@ -138,13 +139,13 @@ DesktopPalette::~DesktopPalette()
 
 WindowFixture::WindowFixture()
 {
-    tables.buildAll();
-    window = std::make_unique<frmMain>(tables);
-    window->load();
+    app = std::make_unique<Algemeen>();
+    app->loadMainWindow();
+    window = app->MainForm();
     window->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     // A window manager activates it a little later; the focus is only real then.
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 WindowFixture::~WindowFixture() = default;
@@ -162,7 +163,7 @@ QImage WindowFixture::grabClient()
 int WindowFixture::countOwner(Picture picture) const
 {
     int count = 0;
-    for (const Cell& cell : window->game().cells()) {
+    for (const Cell& cell : app->game().cells()) {
         count += cell.owner == picture ? 1 : 0;
     }
     return count;

@@ -1,7 +1,7 @@
 // Helpers for driving the real windows.
 #pragma once
 
-#include "engine/FieldTables.h"
+#include "ui/Algemeen.h"
 #include "ui/CellButton.h"
 #include "ui/IndicatorButton.h"
 #include "ui/frmMain.h"
@@ -53,7 +53,7 @@ private:
 // button with its cell, the indicators with the colour to move, the score
 // captions with the scores, the menu's marks and enabled flags with the
 // menu rules, and the timer with the interval in force.
-::testing::AssertionResult windowShowsTheGame(const frmMain& window);
+::testing::AssertionResult windowShowsTheGame(Algemeen& app);
 
 // A fixed border, as Windows' own platform gives the window (its style has
 // no resize frame and no Maximize box); elsewhere nothing to read.
@@ -95,7 +95,7 @@ private:
     const QPalette buttons_;
 };
 
-// A loaded, shown main window with built tables.
+// The application with its main window loaded and shown (no splash).
 class WindowFixture : public ::testing::Test
 {
 protected:
@@ -110,8 +110,8 @@ protected:
     // Counts the cells in each state from the engine.
     int countOwner(Picture picture) const;
 
-    FieldTables tables;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<Algemeen> app;
+    frmMain* window = nullptr; // the application's
 };
 
 } // namespace tarnel::ui::testing

@@ -28,10 +28,10 @@ class AccessTest : public WindowFixture
 protected:
     AccessTest()
     {
-        window->Timer()->stop();
+        app->Timer()->stop();
         choose(mnuHuman);
         window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
@@ -71,7 +71,7 @@ TEST_F(AccessTest, CellsIndicatorsAndScoresHaveNamesThatFollowTheGame)
     // Under a modal window, a press past it does nothing: no move, no box,
     // and the cell stands released. A press is a click that lands later:
     // the checks wait for it.
-    QDialog modal(window.get());
+    QDialog modal(window);
     modal.setModal(true);
     modal.show();
     for (QAbstractButton* control :
@@ -81,7 +81,7 @@ TEST_F(AccessTest, CellsIndicatorsAndScoresHaveNamesThatFollowTheGame)
             QAccessibleActionInterface::pressAction());
         EXPECT_TRUE(!clicked.isEmpty() || clicked.wait()) << "the press landed";
     }
-    EXPECT_EQ(window->game().cell(0).owner, Picture::Gray);
+    EXPECT_EQ(app->game().cell(0).owner, Picture::Gray);
     EXPECT_FALSE(window->Knop(0)->isChecked());
     EXPECT_EQ(QApplication::activeModalWidget(), &modal);
 }
@@ -91,7 +91,7 @@ TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)
     choose(mnuStandard);
     EXPECT_EQ(focused(), window->Knop(0)) << "the keyboard starts on the first cell";
     key(Qt::Key_Space); // red takes 0
-    EXPECT_EQ(window->game().cell(0).owner, Picture::red);
+    EXPECT_EQ(app->game().cell(0).owner, Picture::red);
     EXPECT_EQ(focused(), window->btnYellow());
     // The focus shows beside the indicator's colour, which stays whole.
     const QImage marked = window->btnYellow()->grab().toImage();
@@ -114,7 +114,7 @@ TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)
     EXPECT_EQ(focused(), window->Knop(1));
     key(Qt::Key_Right);
     key(Qt::Key_Space); // yellow takes 2
-    EXPECT_EQ(window->game().cell(2).owner, Picture::yellow);
+    EXPECT_EQ(app->game().cell(2).owner, Picture::yellow);
     EXPECT_EQ(focused(), window->btnRed());
 
     key(Qt::Key_Down); // back to 2's place: taken, so 3
@@ -125,7 +125,7 @@ TEST_F(AccessTest, AGameIsPlayedWithTheKeyboardAlone)
     EXPECT_EQ(focused(), window->Knop(1));
     key(Qt::Key_Down);
     key(Qt::Key_Space); // red takes 16, beside its 0 at a corner
-    EXPECT_EQ(window->game().state().RedPoints, 1 + 3);
+    EXPECT_EQ(app->game().state().RedPoints, 1 + 3);
 
     // Edges stop the walk.
     window->Knop(14)->setFocus();
@@ -194,7 +194,7 @@ TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
 {
     const DesktopPalette desktop(GetParam());
     const QPalette palette = QApplication::palette();
-    window->Timer()->stop();
+    app->Timer()->stop();
     window->Knop(0)->click(); // red's move
     window->Knop(1)->click(); // yellow's, made by a person before the computer's tick
     window->btnRed()->setFocus();
@@ -220,7 +220,7 @@ TEST_P(PaletteTest, EveryTextReadsAndEveryStateShows)
               platform::kMarkContrast)
         << "the focus ring on a free cell";
 
-    frmAbout about(window.get());
+    frmAbout about(window);
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         if (!label->text().isEmpty()) { // not the icon
             EXPECT_GE(platform::contrastRatio(label->palette().color(QPalette::WindowText),

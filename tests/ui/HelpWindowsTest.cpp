@@ -41,7 +41,7 @@ TEST_F(HelpWindowsTest, AboutShowsTitleAndVersionEveryTimeAndClosesOnEnterAndEsc
         openAndInspect<frmAbout>(MenuItem::mnuHelpAbout, [&](frmAbout* about) {
             EXPECT_EQ(about->windowTitle(), "About Tarnel");
             EXPECT_EQ(about->size(), QSize(306, 164));
-            EXPECT_EQ(about->parentWidget(), window.get());
+            EXPECT_EQ(about->parentWidget(), window);
             EXPECT_TRUE(about->isModal());
             EXPECT_TRUE(hasFixedBorder(about));
             EXPECT_EQ(about->lblTitle()->text(), "Tarnel");
@@ -104,7 +104,7 @@ TEST_F(HelpWindowsTest, TheGameGoesOnUnderTheHelpWindow)
     // Human vs computer: the computer's reply comes while the help is open.
     clickCell(0);
     openAndInspect<frmHelp>(MenuItem::mnuHelpContents, [&](frmHelp* help) {
-        EXPECT_TRUE(eventually([&] { return window->game().state().CurrentPlayer == 0; }, 2000));
+        EXPECT_TRUE(eventually([&] { return app->game().state().CurrentPlayer == 0; }, 2000));
         help->OKButton()->click();
     });
     EXPECT_EQ(countOwner(Picture::yellow), 1);

@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(hasFixedBorder(window.get()));
+    EXPECT_TRUE(hasFixedBorder(window));
 
     for (int i = 0; i < kCellCount; ++i) {
         EXPECT_EQ(window->Knop(i)->geometry(), QRect((i % 15) * 33, (i / 15) * 33, 34, 34)) << i;
@@ -43,8 +43,8 @@ TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
     EXPECT_TRUE(caption.bold());
     EXPECT_DOUBLE_EQ(caption.pointSizeF(), 8.25);
     EXPECT_EQ(window->btnYellowPoints()->font(), caption);
-    EXPECT_EQ(window->Timer()->interval(), 100);
-    EXPECT_TRUE(window->Timer()->isActive());
+    EXPECT_EQ(app->Timer()->interval(), 100);
+    EXPECT_TRUE(app->Timer()->isActive());
 }
 
 TEST_F(MainWindowTest, IsCentredOnTheScreen)
@@ -52,8 +52,7 @@ TEST_F(MainWindowTest, IsCentredOnTheScreen)
     const QPoint screenCentre = window->screen()->geometry().center();
     // The frame as the platform has it (QWidget learns of it late).
     EXPECT_TRUE(eventually([&] {
-        return (screenCentre - platform::outerGeometry(window.get()).center()).manhattanLength() <=
-               2;
+        return (screenCentre - platform::outerGeometry(window).center()).manhattanLength() <= 2;
     }));
 }
 
@@ -109,7 +108,7 @@ TEST_F(MainWindowTest, TabOrderRunsOverTheBoardThenTheStatusRow)
 
     // Tab from the last cell runs through the status row.
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     window->Knop(kCellCount - 1)->setFocus();
     std::vector<QWidget*> reached;
     for (int k = 0; k < 4; ++k) {
@@ -122,7 +121,7 @@ TEST_F(MainWindowTest, TabOrderRunsOverTheBoardThenTheStatusRow)
 
 TEST_F(MainWindowTest, EachCellStateHasItsLook)
 {
-    window->Timer()->stop(); // the computer's moves would change the picture
+    app->Timer()->stop(); // the computer's moves would change the picture
     const QImage start = grabClient();
     // Normal: out-of-play cell 32 (row 2, column 2) shows the background.
     EXPECT_EQ(start.pixelColor(2 * 33 + 17, 2 * 33 + 17),
@@ -132,11 +131,11 @@ TEST_F(MainWindowTest, EachCellStateHasItsLook)
     EXPECT_NE(start.pixelColor(3, 331 + 13), kRedColour);
     EXPECT_NE(start.pixelColor(429 + 33, 331 + 13), kYellowColour);
 
-    clickCell(16);         // red, by a person: pressed
-    window->onTimerTick(); // yellow, by the computer
+    clickCell(16);                       // red, by a person: pressed
+    app->handle(session::Input::tick()); // yellow, by the computer
     const Int16 yellowCell = [&] {
         for (int i = 0; i < kCellCount; ++i) {
-            if (window->game().cell(i).owner == Picture::yellow) {
+            if (app->game().cell(i).owner == Picture::yellow) {
                 return static_cast<Int16>(i);
             }
         }
@@ -197,7 +196,7 @@ TEST_F(MainWindowTest, APersonMovesAndTheComputerAnswersOnTheNextTick)
     EXPECT_NE(turn.pixelColor(33, 331 + 13), kRedColour) << "red's indicator is plain";
 
     // The reply comes from the real timer.
-    EXPECT_TRUE(eventually([&] { return window->game().state().CurrentPlayer == Int16{0}; }, 2000));
+    EXPECT_TRUE(eventually([&] { return app->game().state().CurrentPlayer == Int16{0}; }, 2000));
     EXPECT_EQ(window->btnYellowPoints()->text(), "Yellow has 1 point");
     EXPECT_EQ(countOwner(Picture::yellow), 1);
     EXPECT_TRUE(window->btnRed()->hasFocus());
@@ -206,22 +205,22 @@ TEST_F(MainWindowTest, APersonMovesAndTheComputerAnswersOnTheNextTick)
 
 TEST_F(MainWindowTest, ClickingAnIndicatorChangesNothing)
 {
-    const auto before = window->game().cells();
+    const auto before = app->game().cells();
     QTest::mouseClick(window->btnRed(), Qt::LeftButton);
     QTest::mouseClick(window->btnYellow(), Qt::LeftButton);
-    EXPECT_EQ(before, window->game().cells());
-    EXPECT_EQ(window->game().state().CurrentPlayer, 0);
+    EXPECT_EQ(before, app->game().cells());
+    EXPECT_EQ(app->game().state().CurrentPlayer, 0);
 }
 
 TEST_F(MainWindowTest, ComputerVsComputerIgnoresBoardClicksButTogglesTheButton)
 {
-    window->Timer()->stop();
+    app->Timer()->stop();
     choose(MenuItem::mnuComp);
     clickCell(0);
     EXPECT_TRUE(window->Knop(0)->isChecked());
     EXPECT_TRUE(window->Knop(0)->isEnabled());
-    EXPECT_EQ(window->game().cell(0).owner, Picture::Gray);
-    EXPECT_EQ(window->game().state().CurrentPlayer, 0);
+    EXPECT_EQ(app->game().cell(0).owner, Picture::Gray);
+    EXPECT_EQ(app->game().state().CurrentPlayer, 0);
     clickCell(0);
     EXPECT_FALSE(window->Knop(0)->isChecked());
     clickCell(0);
@@ -231,13 +230,13 @@ TEST_F(MainWindowTest, ComputerVsComputerIgnoresBoardClicksButTogglesTheButton)
 
 TEST_F(MainWindowTest, ShortcutsReachTheirActions)
 {
-    window->Timer()->stop();
+    app->Timer()->stop();
     clickCell(0);
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(countOwner(Picture::red), 0) << "Ctrl+N starts a new game";
-    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_X, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible()) << "Ctrl+X closes the window";
 }
 

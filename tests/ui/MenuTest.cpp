@@ -15,18 +15,18 @@ using enum MenuItem;
 class MenuTest : public WindowFixture
 {
 protected:
-    MenuTest() { window->Timer()->stop(); }
+    MenuTest() { app->Timer()->stop(); }
 
     bool checked(MenuItem item) const { return window->action(item)->isChecked(); }
     bool enabled(MenuItem item) const { return window->action(item)->isEnabled(); }
 
     // The rules that must hold after every choice.
-    void expectInvariants() { EXPECT_TRUE(windowShowsTheGame(*window)); }
+    void expectInvariants() { EXPECT_TRUE(windowShowsTheGame(*app)); }
 
     // A game is under way on the field: fresh, red to move.
     void expectFreshGame()
     {
-        const Game& game = window->game();
+        const Game& game = app->game();
         EXPECT_EQ(game.state().CurrentPlayer, 0);
         EXPECT_EQ(game.state().RedPoints, 0);
         EXPECT_EQ(countOwner(Picture::red) + countOwner(Picture::yellow), 0);
@@ -100,7 +100,7 @@ TEST_F(MenuTest, EveryChoiceKeepsTheRulesAndStartsAFreshGame)
         choose(item);
         expectInvariants();
         expectFreshGame();
-        EXPECT_EQ(window->Timer()->interval(), interval);
+        EXPECT_EQ(app->Timer()->interval(), interval);
     }
 }
 
@@ -110,21 +110,21 @@ TEST_F(MenuTest, ItemsUnderADisabledMenuCannotBeTriggered)
     window->Knop(0)->click();
     choose(mnuCompRedGenius);
     EXPECT_FALSE(checked(mnuCompRedGenius));
-    EXPECT_EQ(window->game().state().Players[0].Level, 0);
+    EXPECT_EQ(app->game().state().Players[0].Level, 0);
     EXPECT_EQ(countOwner(Picture::red), 1) << "no new game either";
     choose(mnuComp);
     choose(mnuHelpAbout); // Help is disabled in Computer vs Computer
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     // Under a modal window no item changes, in effect or in its mark.
-    QDialog modal(window.get());
+    QDialog modal(window);
     modal.setModal(true);
     modal.show();
     for (const MenuItem item : {mnuCompYellowGenius, mnuImpossible, mnuHuman}) {
         choose(item);
         EXPECT_FALSE(checked(item)) << window->action(item)->objectName().toStdString();
     }
-    EXPECT_TRUE(windowShowsTheGame(*window));
+    EXPECT_TRUE(windowShowsTheGame(*app));
 }
 
 TEST_F(MenuTest, ComputerVsComputerResetsRedToSmart)
@@ -132,16 +132,16 @@ TEST_F(MenuTest, ComputerVsComputerResetsRedToSmart)
     choose(mnuComp);
     choose(mnuCompRedGenius);
     choose(mnuCompYellowIdiot);
-    ASSERT_EQ(window->game().state().Players[0].Level, level::Genius);
+    ASSERT_EQ(app->game().state().Players[0].Level, level::Genius);
     choose(mnuComp);
     EXPECT_TRUE(checked(mnuCompRedSmart));
-    EXPECT_EQ(window->game().state().Players[0], (PlayerRecord{1, level::Smart}));
-    EXPECT_EQ(window->game().state().Players[1], (PlayerRecord{1, level::Idiot}));
-    EXPECT_EQ(window->Timer()->interval(), 10) << "a mode keeps the interval";
+    EXPECT_EQ(app->game().state().Players[0], (PlayerRecord{1, level::Smart}));
+    EXPECT_EQ(app->game().state().Players[1], (PlayerRecord{1, level::Idiot}));
+    EXPECT_EQ(app->Timer()->interval(), 10) << "a mode keeps the interval";
     EXPECT_FALSE(enabled(mnuHelp));
     choose(mnuHuman);
-    EXPECT_EQ(window->game().state().Players[0].IsComputer, 0);
-    EXPECT_EQ(window->game().state().Players[1].IsComputer, 0);
+    EXPECT_EQ(app->game().state().Players[0].IsComputer, 0);
+    EXPECT_EQ(app->game().state().Players[1].IsComputer, 0);
     EXPECT_FALSE(enabled(mnuCompRed));
     EXPECT_FALSE(enabled(mnuCompYellow));
     EXPECT_TRUE(enabled(mnuHelp));
@@ -154,7 +154,7 @@ TEST_F(MenuTest, FieldItemsLayOutTheirField)
     Int16 fieldType = 1;
     for (const auto& [item, hidden] : fields) {
         choose(item);
-        EXPECT_EQ(window->game().state().FieldType, fieldType++);
+        EXPECT_EQ(app->game().state().FieldType, fieldType++);
         int hiddenButtons = 0;
         for (int i = 0; i < kCellCount; ++i) {
             hiddenButtons += window->Knop(i)->isHidden() ? 1 : 0;

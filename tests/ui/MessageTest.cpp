@@ -17,18 +17,18 @@ protected:
     // a person's clicks play for whichever colour is to move.
     void clickUntilLeft(int left)
     {
-        for (int i = 0; i < kCellCount && window->game().freeCount() > left; ++i) {
-            if (window->game().isFree(i)) {
+        for (int i = 0; i < kCellCount && app->game().freeCount() > left; ++i) {
+            if (app->game().isFree(i)) {
                 window->Knop(i)->click();
             }
         }
-        ASSERT_EQ(window->game().freeCount(), left);
+        ASSERT_EQ(app->game().freeCount(), left);
     }
 };
 
 TEST_F(MessageTest, ScoreButtonsAnswerInAnInformationBox)
 {
-    window->Timer()->stop();
+    app->Timer()->stop();
     choose(mnuHuman);
     choose(mnuStandard);
     BoxAnswerer answerer;
@@ -61,40 +61,40 @@ TEST_F(MessageTest, ScoreButtonsAnswerInAnInformationBox)
     EXPECT_EQ(ask(window->btnYellowPoints()).text, "Yellow is 1 point behind red.");
 
     // Asking changes nothing.
-    EXPECT_EQ(window->game().state().RedPoints, 7);
-    EXPECT_EQ(window->game().state().YellowPoints, 6);
-    EXPECT_EQ(window->game().state().CurrentPlayer, 1);
+    EXPECT_EQ(app->game().state().RedPoints, 7);
+    EXPECT_EQ(app->game().state().YellowPoints, 6);
+    EXPECT_EQ(app->game().state().CurrentPlayer, 1);
 }
 
 TEST_F(MessageTest, TheLastClickShowsTheResultAndTheNextGameFollows)
 {
-    window->Timer()->stop();
+    app->Timer()->stop();
     choose(mnuHuman);
     choose(mnuEasy);
     clickUntilLeft(1);
-    const GameState before = window->game().state();
+    const GameState before = app->game().state();
     BoxAnswerer answerer;
     answerer.whileOpen = [&] {
-        EXPECT_TRUE(window->game().BordVol());
+        EXPECT_TRUE(app->game().BordVol());
         EXPECT_EQ(window->btnRed()->picture(), Picture::Gray);
         EXPECT_EQ(window->btnYellow()->picture(), Picture::Gray);
     };
     for (int i = 0; i < kCellCount; ++i) {
-        if (window->game().isFree(i)) {
+        if (app->game().isFree(i)) {
             QTest::mouseClick(window->Knop(i), Qt::LeftButton);
             break;
         }
     }
-    ASSERT_TRUE(eventually([&] { return window->game().freeCount() == 138; }));
+    ASSERT_TRUE(eventually([&] { return app->game().freeCount() == 138; }));
     ASSERT_EQ(answerer.seen.size(), 1U);
     EXPECT_TRUE(answerer.seen[0].text.startsWith("G A M E  O V E R\n\r\n\r"));
     EXPECT_EQ(answerer.seen[0].title, "Tarnel");
     EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Information);
     EXPECT_EQ(before.CurrentPlayer, 1) << "the last cell went to yellow";
     // After OK: a fresh Easy game with red to move.
-    EXPECT_EQ(window->game().state().FieldType, field::Easy);
-    EXPECT_EQ(window->game().freeCount(), 138);
-    EXPECT_EQ(window->game().state().CurrentPlayer, 0);
+    EXPECT_EQ(app->game().state().FieldType, field::Easy);
+    EXPECT_EQ(app->game().freeCount(), 138);
+    EXPECT_EQ(app->game().state().CurrentPlayer, 0);
     EXPECT_EQ(window->btnRed()->picture(), Picture::red);
     EXPECT_EQ(window->btnRedPoints()->text(), "Red has 0 points");
 }
@@ -106,25 +106,25 @@ TEST_F(MessageTest, AGameEndedByATickMakesNoMoveWhileTheResultIsOpen)
 {
     choose(mnuCompYellowIdiot);
     choose(mnuStandard);
-    ASSERT_EQ(window->Timer()->interval(), 10);
+    ASSERT_EQ(app->Timer()->interval(), 10);
     clickUntilLeft(1); // synchronous: no tick comes in between
-    ASSERT_EQ(window->game().state().CurrentPlayer, 1);
+    ASSERT_EQ(app->game().state().CurrentPlayer, 1);
 
     int ticksWhileOpen = 0;
     BoxAnswerer answerer(100);
     answerer.whileOpen = [&] {
-        EXPECT_TRUE(window->game().BordVol());
+        EXPECT_TRUE(app->game().BordVol());
         // Whatever the toolkit delivers, a tick now must not move.
         for (int tick = 0; tick < 5; ++tick) {
-            window->onTimerTick();
+            app->handle(session::Input::tick());
             ++ticksWhileOpen;
         }
-        EXPECT_TRUE(window->game().BordVol());
+        EXPECT_TRUE(app->game().BordVol());
     };
     EXPECT_TRUE(eventually([&] { return answerer.seen.size() == std::size_t{1}; }, 5000));
-    EXPECT_TRUE(eventually([&] { return window->game().freeCount() == kCellCount; }, 5000));
+    EXPECT_TRUE(eventually([&] { return app->game().freeCount() == kCellCount; }, 5000));
     EXPECT_EQ(ticksWhileOpen, 5);
-    EXPECT_EQ(window->game().state().CurrentPlayer, 0);
+    EXPECT_EQ(app->game().state().CurrentPlayer, 0);
     EXPECT_EQ(countOwner(Picture::red) + countOwner(Picture::yellow), 0);
     EXPECT_EQ(answerer.seen.size(), 1U);
 }
@@ -136,29 +136,29 @@ TEST_F(MessageTest, AGameEndedByAClickWhileTicksKeepComing)
     choose(mnuCompYellowIdiot);
     choose(mnuStandard);
     clickUntilLeft(1);
-    ASSERT_EQ(window->game().state().CurrentPlayer, 1);
+    ASSERT_EQ(app->game().state().CurrentPlayer, 1);
     int ticks = 0;
-    QObject::connect(window->Timer(), &QTimer::timeout, [&] { ++ticks; });
+    QObject::connect(app->Timer(), &QTimer::timeout, [&] { ++ticks; });
     BoxAnswerer answerer;
     answerer.whileOpen = [&] {
         // Three ticks come while the result is open, and none moves.
         const int before = ticks;
         EXPECT_TRUE(eventually([&] { return ticks >= before + 3; }));
-        EXPECT_TRUE(window->game().BordVol());
+        EXPECT_TRUE(app->game().BordVol());
     };
     for (int i = 0; i < kCellCount; ++i) {
-        if (window->game().isFree(i)) {
+        if (app->game().isFree(i)) {
             window->Knop(i)->click(); // yellow's move, made by the person
             break;
         }
     }
-    ASSERT_TRUE(eventually([&] { return window->game().freeCount() == kCellCount; }));
+    ASSERT_TRUE(eventually([&] { return app->game().freeCount() == kCellCount; }));
     ASSERT_EQ(answerer.seen.size(), 1U);
-    EXPECT_EQ(window->game().state().CurrentPlayer, 0);
+    EXPECT_EQ(app->game().state().CurrentPlayer, 0);
     // Red, a person, is to move: the next ticks do nothing.
     const int after = ticks;
     EXPECT_TRUE(eventually([&] { return ticks >= after + 3; }));
-    EXPECT_EQ(window->game().freeCount(), kCellCount);
+    EXPECT_EQ(app->game().freeCount(), kCellCount);
 }
 
 // Computer vs Computer plays whole games by itself, one after another.

@@ -25,7 +25,7 @@ using enum MenuItem;
 class RandomEvents
 {
 public:
-    RandomEvents(frmMain& window, unsigned seed) : window_(window), random_(seed)
+    RandomEvents(Algemeen& app, unsigned seed) : app_(app), window_(*app.MainForm()), random_(seed)
     {
         // Under every modal window: now and then an event, then the answer.
         QObject::connect(&answerer_, &QTimer::timeout, [this] { answerModal(); });
@@ -63,7 +63,7 @@ private:
             QWidget* target = status[pick(4)];
             clickAt(target->mapTo(&window_, target->rect().center()));
         } else if (kind < 995) {
-            window_.onTimerTick();
+            app_.handle(session::Input::tick());
             record("tick");
         } else {
             const auto item = static_cast<MenuItem>(pick(kMenuItemCount));
@@ -103,7 +103,7 @@ private:
             tickPending_ = true;
             QTimer::singleShot(0, &answerer_, [this] {
                 tickPending_ = false;
-                window_.onTimerTick();
+                app_.handle(session::Input::tick());
                 record("tick in a modal loop");
             });
             return;
@@ -126,10 +126,10 @@ private:
         if (failed_) {
             return;
         }
-        const Game& game = window_.game();
+        const Game& game = app_.game();
         ::testing::AssertionResult ok = tarnel::testing::invariantsHold(game);
         if (ok) {
-            ok = windowShowsTheGame(window_);
+            ok = windowShowsTheGame(app_);
         }
         if (!ok) {
             failed_ = true;
@@ -138,6 +138,7 @@ private:
         }
     }
 
+    Algemeen& app_;
     frmMain& window_;
     std::mt19937 random_;
     QTimer answerer_;
@@ -171,8 +172,8 @@ TEST_F(RandomEventTest, InvariantsHoldAfterEveryEvent)
     window->openHelp = openModal;
     window->openAbout = openModal;
     // Ticks come from the events alone, so that a seed replays exactly.
-    window->Timer()->stop();
-    RandomEvents events(*window, seed);
+    app->Timer()->stop();
+    RandomEvents events(*app, seed);
     events.run(eventCount());
     EXPECT_FALSE(events.failed()) << "seed " << seed << ", " << events.failure();
     EXPECT_GE(events.events(), eventCount());

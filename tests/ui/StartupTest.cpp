@@ -27,11 +27,11 @@ TEST(Startup, TheSplashHandsOverToTheLoadedMainWindow)
     EXPECT_TRUE(splash->isVisible());
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(startUp.tables().EasyField[0], 32);
-    EXPECT_EQ(main->game().state().FieldType, field::Normal);
-    EXPECT_TRUE(main->game().cell(0).visible) << "tables were built before the first field";
-    EXPECT_EQ(main->game().freeCount(), 136);
-    EXPECT_EQ(main->game().state().CurrentPlayer, 0);
-    EXPECT_TRUE(main->Timer()->isActive());
+    EXPECT_EQ(startUp.game().state().FieldType, field::Normal);
+    EXPECT_TRUE(startUp.game().cell(0).visible) << "tables were built before the first field";
+    EXPECT_EQ(startUp.game().freeCount(), 136);
+    EXPECT_EQ(startUp.game().state().CurrentPlayer, 0);
+    EXPECT_TRUE(startUp.Timer()->isActive());
     EXPECT_EQ(splash->Timer()->interval(), 2000);
     EXPECT_TRUE(splash->Timer()->isSingleShot());
 
@@ -42,8 +42,8 @@ TEST(Startup, TheSplashHandsOverToTheLoadedMainWindow)
     EXPECT_TRUE(eventually([&] { return main->isVisible(); }, 5000));
     EXPECT_FALSE(shownBefore) << "not before the splash's time is up";
     EXPECT_EQ(startUp.splash(), nullptr);
-    EXPECT_EQ(main->game().freeCount(), 136) << "no move was made meanwhile";
-    EXPECT_EQ(main->game().state().CurrentPlayer, 0);
+    EXPECT_EQ(startUp.game().freeCount(), 136) << "no move was made meanwhile";
+    EXPECT_EQ(startUp.game().state().CurrentPlayer, 0);
 }
 
 TEST(Startup, TheSplashShowsItsControlsInPlace)

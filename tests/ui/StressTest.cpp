@@ -38,12 +38,12 @@ TEST_F(StressTest, ClicksAndMenusDuringFastComputerGames)
     std::string failure;
     auto check = [&](const char* what) {
         ++checks;
-        const auto ok = tarnel::testing::invariantsHold(window->game());
+        const auto ok = tarnel::testing::invariantsHold(app->game());
         if (!ok && failure.empty()) {
             failure = std::string(what) + ": " + ok.message();
         }
     };
-    QObject::connect(window->Timer(), &QTimer::timeout, [&] { check("tick"); });
+    QObject::connect(app->Timer(), &QTimer::timeout, [&] { check("tick"); });
 
     // A thousand clicks a second anywhere on the board.
     QTimer clicker;
@@ -57,7 +57,7 @@ TEST_F(StressTest, ClicksAndMenusDuringFastComputerGames)
         for (int burst = 0; burst < 20 && clicks < clock.elapsed(); ++burst) {
             const int cell = pick(kCellCount);
             const QPoint at = window->centralWidget()->mapTo(
-                window.get(), QPoint((cell % 15) * 33 + 17, (cell / 15) * 33 + 17));
+                window, QPoint((cell % 15) * 33 + 17, (cell / 15) * 33 + 17));
             QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
             ++clicks;
             check("click");
@@ -96,7 +96,7 @@ TEST_F(StressTest, ClicksAndMenusDuringFastComputerGames)
     choose(mnuImpossible);
     EXPECT_TRUE(eventually([&] { return answerer.seen.size() >= 2; }, 60000));
     clicker.stop();
-    window->Timer()->stop();
+    app->Timer()->stop();
     EXPECT_TRUE(failure.empty()) << failure;
     std::cout << clicks << " clicks, " << choices << " menu choices, " << answerer.seen.size()
               << " result boxes, " << checks << " checks\n";

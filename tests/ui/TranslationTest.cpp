@@ -63,15 +63,14 @@ protected:
         language = platform::installTranslations(
             platform::chooseLanguage(environment, platform::translatedLanguages()));
         forgetFoundFaces(); // the rows run in one process
-        tables.buildAll();
-        window = std::make_unique<frmMain>(tables);
-        window->load();
+        app.loadMainWindow();
+        window = app.MainForm();
     }
     ~TranslationTest() override { platform::removeTranslations(); }
 
     QString language;
-    FieldTables tables;
-    std::unique_ptr<frmMain> window;
+    Algemeen app;
+    frmMain* window = nullptr;
 };
 
 // The access key of a caption: the letter after a lone '&'.
@@ -132,20 +131,20 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
     };
     EXPECT_EQ(underlined(), !joined);
     const QList<QImage> released = menuImages(window->menuBar());
-    QTest::keyPress(window.get(), Qt::Key_Alt);
+    QTest::keyPress(window, Qt::Key_Alt);
     EXPECT_TRUE(underlined());
     if (joined) {
         // Every word keeps its letters joined, the key's letter underlined.
         EXPECT_TRUE(onlyUnderlinesAdded(released, menuImages(window->menuBar())));
     }
-    QTest::keyRelease(window.get(), Qt::Key_Alt);
+    QTest::keyRelease(window, Qt::Key_Alt);
     EXPECT_EQ(underlined(), !joined);
 
     // The menus, boxes and dialogs read in the language's direction; the
     // board keeps cell 0 at the top left.
     QMessageBox box(QMessageBox::Information, QStringLiteral("Tarnel"), QStringLiteral("-"));
-    frmHelp help(window.get());
-    frmAbout about(window.get());
+    frmHelp help(window);
+    frmAbout about(window);
     frmSplash splash;
     // Han characters in the language's shapes.
     if (const QString face = QString::fromLatin1(GetParam().hanFace); !face.isEmpty()) {
@@ -158,8 +157,8 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
     EXPECT_EQ(box.isRightToLeft(), rightToLeft);
     EXPECT_EQ(about.picIcon()->x() > about.width() / 2, rightToLeft);
     EXPECT_EQ(help.Label1()->x() < help.Knop(0)->x(), rightToLeft);
-    EXPECT_EQ(window->Knop(0)->mapTo(window.get(), QPoint()),
-              window->centralWidget()->mapTo(window.get(), QPoint()));
+    EXPECT_EQ(window->Knop(0)->mapTo(window, QPoint()),
+              window->centralWidget()->mapTo(window, QPoint()));
     EXPECT_LT(window->btnRedPoints()->x(), window->btnYellowPoints()->x());
 
     // The longest texts are laid out whole in their fixed boxes.
@@ -186,7 +185,7 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
     // shown (the long texts of some languages).
     EXPECT_TRUE(eventually([&] {
         return (platform::outerGeometry(scoreBox).center() -
-                platform::outerGeometry(window.get()).center())
+                platform::outerGeometry(window).center())
                    .manhattanLength() <= 2;
     }));
     scoreBox->done(QMessageBox::Ok);
