@@ -1,6 +1,7 @@
 #include "Algemeen.h"
 
 #include "platform/ModalWatcher.h"
+#include "ui/GameTexts.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Version.h"
 #include "ui/frmAbout.h"
@@ -64,6 +65,21 @@ frmSplash* Algemeen::splash() const
 void Algemeen::whenModalWindowsGone(std::function<void()> gone)
 {
     modals_->whenAllClosed(std::move(gone));
+}
+
+QWidget* Algemeen::mainWindow() const
+{
+    return mainForm_.get();
+}
+
+QString Algemeen::endedText() const
+{
+    return GameTexts::endedInPage();
+}
+
+QString Algemeen::playAgainText() const
+{
+    return GameTexts::playAgain();
 }
 
 session::Outcome Algemeen::handle(const Input& input)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/FieldTables.h"
+#include "platform/Start.h"
 #include "session/Session.h"
 #include "session/Views.h"
 
@@ -28,7 +29,7 @@ class frmSplash;
 // QApplication is created.
 void setApplicationProperties();
 
-class Algemeen : public QObject
+class Algemeen : public QObject, public platform::Program
 {
     Q_OBJECT
 
@@ -48,9 +49,15 @@ public:
     void loadMainWindow();
 
     // Called once the main window is shown.
-    void whenShown(std::function<void()> shown) { shown_ = std::move(shown); }
+    void whenShown(std::function<void()> shown) override { shown_ = std::move(shown); }
     // Called whenever no modal window is left over the main window.
-    void whenModalWindowsGone(std::function<void()> gone);
+    void whenModalWindowsGone(std::function<void()> gone) override;
+
+    // platform::Program
+    void start() override { Main(); }
+    QWidget* mainWindow() const override;
+    QString endedText() const override;
+    QString playAgainText() const override;
 
     // The one door, and the timer's pace kept after every input.
     session::Outcome handle(const session::Input& input);

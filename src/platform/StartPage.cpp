@@ -1,0 +1,45 @@
+// The start in a web page: the windows scaled to the viewport before the
+// application exists, the language taken from the browser, and the files
+// it needs fetched before the splash.
+#include "Start.h"
+#include "platform/Page.h"
+#include "platform/Translations.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace tarnel::platform {
+
+namespace {
+// What the page's window manager puts around the main window's client area:
+// its frame, title bar and menu bar.
+constexpr QSize kFrame(8, 56);
+} // namespace
+
+int run(int argc, char* argv[], const Game& game)
+{
+    fitToViewport(game.clientArea + kFrame);
+    // These live on: the application's loop hands control back to the
+    // browser, and the game goes on from its callbacks.
+    static int qtArgc = argc > 0 ? 1 : 0;
+    static QApplication application(qtArgc, argv);
+    static std::unique_ptr<Program> program;
+    game.describe();
+    const QString language = choosePreferred(browserLanguages(), translatedLanguages());
+    loadLanguageFiles(language, [language, make = game.make] {
+        installTranslations(language);
+        program = make();
+        program->whenShown([] { markInPage("tarnel-main-window"); });
+        program->start();
+        QWidget* mainWindow = program->mainWindow();
+        manageMainWindowInPage(mainWindow);
+        program->whenModalWindowsGone([mainWindow] { handKeyboardBack(mainWindow); });
+        // A page cannot end its process: closing the main window ends the
+        // game in the page, which says so.
+        QObject::connect(qApp, &QGuiApplication::lastWindowClosed,
+                         [] { endInPage(program->endedText(), program->playAgainText()); });
+    });
+    return QApplication::exec();
+}
+
+} // namespace tarnel::platform
