@@ -31,10 +31,11 @@ namespace tarnel::ui::testing {
 // What `bar` and every menu under it draw now, one image each.
 QList<QImage> menuImages(QMenuBar* bar);
 
-// `after` adds underlines to `before` and changes nothing else: the pixels
-// that differ lie in bands of rows at most three high, and some differ in
-// every image. A letter drawn in another form changes rows across its
-// whole height.
+// `after` adds underlines to `before`, clear of its letters, and changes
+// nothing else: in each column the pixels that differ lie in bands at most
+// three rows high, with no ink of `before` within a pixel of them, and some
+// differ in every image. A letter drawn in another form changes rows across
+// its whole height.
 ::testing::AssertionResult onlyUnderlinesAdded(const QList<QImage>& before,
                                                const QList<QImage>& after);
 
