@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
         {tarnel::ui::kClientWidth + kFrameWidth, tarnel::ui::kClientHeight + kFrameHeight});
 #else
     platform::chooseWindowSystem();
-    platform::watchDisplayOpening();
+    platform::watchDisplay();
 #endif
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
