@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
@@ -116,6 +117,34 @@ qreal layOut(QTextLayout& layout, const QWidget* widget, qreal width, qreal room
               (words.back().isDigit() || words.back() == QLatin1Char('-'))))) {
             return failure(i + 1) << "breaks in the wrong place: \"" << words.toStdString() << '"';
         }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult roomy(QAbstractButton* button)
+{
+    // The ink of the middle rows, where caption and icon stand, against
+    // each row's ground; the frame's own columns left out.
+    const QImage image = button->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    constexpr int kFrame = 3;
+    int left = image.width();
+    int right = -1;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y) {
+        const int ground = qGray(image.pixel(kFrame, y));
+        for (int x = kFrame; x < image.width() - kFrame; ++x) {
+            if (std::abs(qGray(image.pixel(x, y)) - ground) > kInkContrast) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    const int least = QFontMetrics(button->font()).height() / 2;
+    const int leftRoom = left;
+    const int rightRoom = image.width() - 1 - right;
+    if (right < 0 || std::min(leftRoom, rightRoom) < least) {
+        return ::testing::AssertionFailure()
+               << button->text().toStdString() << ": " << leftRoom << " px left and " << rightRoom
+               << " px right of its ink, under " << least;
     }
     return ::testing::AssertionSuccess();
 }

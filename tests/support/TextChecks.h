@@ -8,6 +8,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+class QAbstractButton;
 class QLabel;
 class QMenuBar;
 class QWidget;
@@ -22,6 +23,11 @@ namespace tarnel::ui::testing {
 // its unit) or a hyphen, and no line holds a lone character. A button's
 // caption also keeps the style's margin and leaves room for its icon.
 ::testing::AssertionResult fits(const QWidget* widget, const QString& text = {});
+
+// The ink of `button`'s caption and icon, as drawn, stands clear of its
+// frame on either side by half a line's height at least: the room a short
+// caption has in a button of the style's least width.
+::testing::AssertionResult roomy(QAbstractButton* button);
 
 // Every line of the word-wrapped `label` as drawn stands flush with the
 // edge its alignment names: its outermost letters within a pixel of the

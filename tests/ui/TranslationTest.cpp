@@ -187,6 +187,7 @@ TEST_P(TranslationTest, SpeaksReadsFitsAndDrawsTheLanguage)
     auto* scoreBox = window->findChild<QMessageBox*>();
     ASSERT_NE(scoreBox, nullptr);
     EXPECT_TRUE(fits(scoreBox->button(QMessageBox::Ok)));
+    EXPECT_TRUE(roomy(scoreBox->button(QMessageBox::Ok)));
     // Centred on the main window, also when it grew to its text as it was
     // shown (the long texts of some languages).
     EXPECT_TRUE(eventually([&] {
