@@ -69,6 +69,8 @@ const QStringList& sansSerifFamilies()
     return families;
 }
 
+// The room the styles leave between a button's icon and its caption.
+constexpr int kIconSpacing = 4;
 // The smallest step by which a font is made smaller to fit.
 constexpr qreal kPointStep = 0.25;
 constexpr qreal kSmallestPoints = 6;
@@ -185,6 +187,21 @@ void fitCaption(QPushButton* button)
     if (font != button->font()) {
         button->setFont(font);
     }
+}
+
+void padCaption(QAbstractButton* button)
+{
+    const QFontMetrics metrics(button->font());
+    const QString caption =
+        QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    int content = metrics.horizontalAdvance(caption);
+    if (!button->icon().isNull()) {
+        content += button->iconSize().width() + kIconSpacing;
+    }
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const int wanted = content + 2 * metrics.height() + buttonOverhead(button, option);
+    button->setMinimumWidth(std::max(button->minimumWidth(), wanted));
 }
 
 } // namespace tarnel::platform

@@ -11,6 +11,7 @@
 #include <QFont>
 
 class QLabel;
+class QAbstractButton;
 class QPushButton;
 class QStyleOptionButton;
 class QWidget;
@@ -48,5 +49,11 @@ int buttonOverhead(const QWidget* button, const QStyleOptionButton& option);
 // taller than the room inside the button's frame (a Windows style leaves
 // less, and Han faces stand taller), its font gets smaller until it fits.
 void fitCaption(QPushButton* button);
+
+// Gives the caption of `button`, which its layout sizes, a line's height of
+// room on either side of it and its icon, as a short caption has in a
+// button of the style's least width: a long caption (Gaelic's OK, "Ceart
+// ma-thà") would otherwise get the style's few pixels of margin alone.
+void padCaption(QAbstractButton* button);
 
 } // namespace tarnel::platform

@@ -12,7 +12,7 @@ namespace tarnel::platform {
 int run(int argc, char* argv[], const Game& game)
 {
     chooseWindowSystem();
-    watchDisplayOpening();
+    watchDisplay();
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication application(qtArgc, argv);
     displayOpened();

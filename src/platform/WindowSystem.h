@@ -13,15 +13,18 @@ namespace tarnel::platform {
 void chooseWindowSystem();
 
 // From here until displayOpened(), Qt's messages about the window system
-// are held back. Should no display open, or none answer within fifteen
-// seconds, the program says in one line on standard error which one it
-// could not open, and ends with status 1.
-void watchDisplayOpening();
+// are held back. Should no display open, the program says in one line on
+// standard error which one it could not open, and ends with status 1; so
+// too should the display fall silent for fifteen seconds before the first
+// window is on screen (each answer starts the wait again), the line then
+// telling whether it had opened. Where no answer can be seen (Windows), the
+// fifteen seconds count from here and the watch ends with the opening.
+void watchDisplay();
 
-// The display is open: the messages held back are passed on. Should it
-// offer no screen to show a window on, it is no display: one line and
-// status 1, as above. Called once the application is made, before any
-// window.
+// The display is open: the messages held back are passed on, and the watch
+// goes on until a window is on screen. Should the display offer no screen
+// to show a window on, it is no display: one line and status 1, as above.
+// Called once the application is made, before any window.
 void displayOpened();
 
 // True on a window system that places windows itself (Wayland): the game

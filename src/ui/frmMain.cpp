@@ -230,12 +230,13 @@ void frmMain::showMessage(const QString& text, const std::function<void()>& clos
     auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(), text,
                                 QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
-    if (box->isRightToLeft()) {
+    for (QAbstractButton* button : box->buttons()) {
         // Qt draws an icon-and-text caption against the button's left border
         // in right to left, through its last letter: the caption alone.
-        for (QAbstractButton* button : box->buttons()) {
+        if (box->isRightToLeft()) {
             button->setIcon(QIcon());
         }
+        platform::padCaption(button);
     }
     // Fixed in size from the start, as the box makes itself once shown: the
     // window manager then frames it, and reports that frame, as a window

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
@@ -17,11 +18,14 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace tarnel::ui::testing {
 
 namespace {
+// How far, in grey levels, ink stands from its row's ground: a letter's
+// faintest antialiased edge lies below it.
+constexpr int kInkContrast = 24;
+
 // Lays `layout` out as QPainter::drawText lays out a label's or button's
 // text in `width`; returns where its first line starts in the widget's
 // room (centred, or at the top).
@@ -117,6 +121,34 @@ qreal layOut(QTextLayout& layout, const QWidget* widget, qreal width, qreal room
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult roomy(QAbstractButton* button)
+{
+    // The ink of the middle rows, where caption and icon stand, against
+    // each row's ground; the frame's own columns left out.
+    const QImage image = button->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    constexpr int kFrame = 3;
+    int left = image.width();
+    int right = -1;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y) {
+        const int ground = qGray(image.pixel(kFrame, y));
+        for (int x = kFrame; x < image.width() - kFrame; ++x) {
+            if (std::abs(qGray(image.pixel(x, y)) - ground) > kInkContrast) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    const int least = QFontMetrics(button->font()).height() / 2;
+    const int leftRoom = left;
+    const int rightRoom = image.width() - 1 - right;
+    if (right < 0 || std::min(leftRoom, rightRoom) < least) {
+        return ::testing::AssertionFailure()
+               << button->text().toStdString() << ": " << leftRoom << " px left and " << rightRoom
+               << " px right of its ink, under " << least;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult linesAreFlush(QLabel* label)
 {
     QTextLayout layout(label->text(), label->font());
@@ -178,18 +210,38 @@ QList<QImage> menuImages(QMenuBar* bar)
                                                const QList<QImage>& after)
 {
     for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) {
-        const auto dpr = static_cast<int>(std::ceil(before[i].devicePixelRatio()));
-        int band = 0;
+        const QImage& plain = before[i];
+        const auto dpr = static_cast<int>(std::ceil(plain.devicePixelRatio()));
+        QList<int> ground; // each row's median grey
+        for (int y = 0; y < plain.height(); ++y) {
+            QList<int> greys;
+            for (int x = 0; x < plain.width(); ++x) {
+                greys << qGray(plain.pixel(x, y));
+            }
+            std::nth_element(greys.begin(), greys.begin() + greys.size() / 2, greys.end());
+            ground << greys.at(greys.size() / 2);
+        }
         int changed = 0;
-        for (int y = 0; y < before[i].height(); ++y) {
-            const bool differs =
-                std::memcmp(before[i].constScanLine(y), after[i].constScanLine(y),
-                            static_cast<std::size_t>(before[i].bytesPerLine())) != 0;
-            band = differs ? band + 1 : 0;
-            changed += differs ? 1 : 0;
-            if (band > 3 * dpr) {
-                return ::testing::AssertionFailure()
-                       << "image " << i << ": letters changed around row " << y;
+        for (int x = 0; x < plain.width(); ++x) {
+            for (int y = 0, band = 0; y < plain.height(); ++y) {
+                const bool differs = plain.pixel(x, y) != after[i].pixel(x, y);
+                band = differs ? band + 1 : 0;
+                changed += differs ? 1 : 0;
+                if (band > 3 * dpr) {
+                    return ::testing::AssertionFailure()
+                           << "image " << i << ": letters changed at x " << x << ", y " << y;
+                }
+                // No ink of the letters drawn without an underline on its
+                // pixels or beside them.
+                for (int near = 0; differs && near < 9; ++near) {
+                    const QPoint at(std::clamp(x + near % 3 - 1, 0, plain.width() - 1),
+                                    std::clamp(y + near / 3 - 1, 0, plain.height() - 1));
+                    if (std::abs(qGray(plain.pixel(at)) - ground[at.y()]) > kInkContrast) {
+                        return ::testing::AssertionFailure()
+                               << "image " << i << ": the underline at x " << x << ", y " << y
+                               << " touches a letter, scale " << plain.devicePixelRatio();
+                    }
+                }
             }
         }
         if (changed == 0) {

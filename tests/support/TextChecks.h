@@ -8,6 +8,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+class QAbstractButton;
 class QLabel;
 class QMenuBar;
 class QWidget;
@@ -23,6 +24,11 @@ namespace tarnel::ui::testing {
 // caption also keeps the style's margin and leaves room for its icon.
 ::testing::AssertionResult fits(const QWidget* widget, const QString& text = {});
 
+// The ink of `button`'s caption and icon, as drawn, stands clear of its
+// frame on either side by half a line's height at least: the room a short
+// caption has in a button of the style's least width.
+::testing::AssertionResult roomy(QAbstractButton* button);
+
 // Every line of the word-wrapped `label` as drawn stands flush with the
 // edge its alignment names: its outermost letters within a pixel of the
 // other lines'.
@@ -31,10 +37,11 @@ namespace tarnel::ui::testing {
 // What `bar` and every menu under it draw now, one image each.
 QList<QImage> menuImages(QMenuBar* bar);
 
-// `after` adds underlines to `before` and changes nothing else: the pixels
-// that differ lie in bands of rows at most three high, and some differ in
-// every image. A letter drawn in another form changes rows across its
-// whole height.
+// `after` adds underlines to `before`, clear of its letters, and changes
+// nothing else: in each column the pixels that differ lie in bands at most
+// three rows high, with no ink of `before` within a pixel of them, and some
+// differ in every image. A letter drawn in another form changes rows across
+// its whole height.
 ::testing::AssertionResult onlyUnderlinesAdded(const QList<QImage>& before,
                                                const QList<QImage>& after);
 
