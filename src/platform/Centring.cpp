@@ -36,15 +36,6 @@ protected:
         if (event->type() == QEvent::Show && !event->spontaneous() && !placed_) {
             placed_ = true;
             place();
-        } else if (event->type() == QEvent::Resize && placed_ && unmoved()) {
-            // Sized by its own show handling (a message box fits itself to
-            // its text, and fixes its size, just before it is mapped): the
-            // frame of a fixed-size window may differ (no resize grip), so
-            // it is asked for again.
-            if (!exposed()) {
-                margins_ = expectedFrameExtents(window_->windowHandle()).value_or(margins_);
-            }
-            setPosition(exposed() ? window_->windowHandle()->frameMargins() : margins_);
         }
         return false;
     }
@@ -59,8 +50,7 @@ private:
             return;
         }
         const std::optional<QMargins> frame = expectedFrameExtents(handle);
-        margins_ = frame.value_or(QMargins());
-        setPosition(margins_);
+        setPosition(frame.value_or(QMargins()));
         if (!frame) {
             // The window manager could not say: once its frame is there, the
             // window is centred by it, that once.
@@ -102,7 +92,6 @@ private:
         }
         const FramedPlace place =
             framedPlace(window_->size(), margins, reference, availableAreaUnder(reference));
-        placedAt_ = place.frame;
         const QPoint inner = place.window;
         if (exposed()) {
             window_->windowHandle()->setPosition(inner);
@@ -110,8 +99,6 @@ private:
             window_->setGeometry(QRect(inner, window_->size()));
         }
     }
-
-    bool unmoved() const { return !exposed() || outerGeometry(window_).topLeft() == placedAt_; }
 
     bool exposed() const
     {
@@ -125,8 +112,6 @@ private:
     QWidget* window_;
     std::function<QRect()> reference_;
     bool placed_ = false;
-    QMargins margins_;
-    QPoint placedAt_;
 };
 } // namespace
 
