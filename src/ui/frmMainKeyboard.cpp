@@ -1,8 +1,8 @@
 // Playing with the keyboard alone: the arrow keys walk the board in two
 // dimensions and Space takes the focused cell, as a click does.
+#include "frmMain.h"
 #include "ui/CellButton.h"
 #include "ui/IndicatorButton.h"
-#include "ui/frmMain.h"
 
 namespace tarnel::ui {
 

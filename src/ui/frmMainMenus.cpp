@@ -1,7 +1,7 @@
 // The menu bar of the main window: built from the menus' one table, and
 // mirrored from MenuState after every choice.
+#include "frmMain.h"
 #include "menus/MenuTree.h"
-#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QActionGroup>
