@@ -147,8 +147,8 @@ void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString
 // runs has been answered, or has work of its own, and is not stuck on the
 // display either way. While the application is being made every thread but
 // the watchdog counts: nothing else wakes the main thread then. From then
-// on the main thread does not, as the event loop's timers wake it (the main
-// window's, every 100 ms) however silent the display; Qt's thread that reads
+// on the main thread does not, as the event loop's timers wake it (the
+// game's, every 100 ms) however silent the display; Qt's thread that reads
 // the display (X11's or Wayland's) runs whenever it sends anything, even to
 // a main thread waiting for a reply, which hands the reading back to it.
 std::optional<std::uint64_t> threadsRan([[maybe_unused]] bool mainThreadToo)

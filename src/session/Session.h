@@ -4,9 +4,9 @@
 // each phase is decided in one place, the table kRules in Session.cpp.
 //
 // The session tells its view what happened (SessionView), in the game's own
-// terms; the view shows it and reports its modal windows opening and
-// closing. The view and the field tables are borrowed and must outlive the
-// session.
+// terms: one view, or every view at once through a Views. Its owner reports
+// the modal windows opening and closing. The view and the field tables are
+// borrowed and must outlive the session.
 #pragma once
 
 #include "engine/FieldTables.h"
@@ -31,7 +31,7 @@ struct Input
 {
     enum class Kind : std::uint8_t {
         CellClicked,  // a board button, by a person (mouse, keyboard, or assistive technology)
-        Tick,         // the main window's timer
+        Tick,         // the application's timer
         MenuChosen,   // a menu item
         ScoreEnquiry, // a score button
         ResultClosed, // the result of a game, closed by the player
