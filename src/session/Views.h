@@ -13,7 +13,8 @@ namespace tarnel::session {
 class Views : public SessionView
 {
 public:
-    // `view` is borrowed: it must outlive this, or be removed first.
+    // `view` is borrowed: it must outlive this, or be removed first. Not
+    // while a view is being told.
     void add(SessionView& view);
     void remove(SessionView& view);
 
@@ -31,9 +32,8 @@ public:
 private:
     template <typename Call> void tellEach(const Call& call)
     {
-        // By index: a view may add another while it is told.
-        for (std::size_t i = 0; i < views_.size(); ++i) {
-            call(*views_[i]);
+        for (SessionView* view : views_) {
+            call(*view);
         }
     }
 
