@@ -1,6 +1,39 @@
-; The installer's own texts, in every language the game speaks (NSIS's
-; Modern UI brings the rest). Shown when tarnel.exe is running; the
-; buttons are Windows' Retry and Cancel.
+; The languages of setup.exe and uninstall.exe (included after their pages)
+; and their own texts; NSIS's Modern UI brings the rest.
+; The game's languages, chosen by Windows' display language (a regional
+; variant takes its language's; Traditional Chinese before Simplified, as
+; the game gives zh_HK); English everywhere else.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Arabic"
+!insertmacro MUI_LANGUAGE "Bulgarian"
+!insertmacro MUI_LANGUAGE "Catalan"
+!insertmacro MUI_LANGUAGE "Croatian"
+!insertmacro MUI_LANGUAGE "Czech"
+!insertmacro MUI_LANGUAGE "Danish"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Finnish"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "Hebrew"
+!insertmacro MUI_LANGUAGE "Hungarian"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro MUI_LANGUAGE "Korean"
+!insertmacro MUI_LANGUAGE "Latvian"
+!insertmacro MUI_LANGUAGE "NorwegianNynorsk"
+!insertmacro MUI_LANGUAGE "Farsi"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "ScotsGaelic"
+!insertmacro MUI_LANGUAGE "TradChinese"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "Slovak"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Turkish"
+!insertmacro MUI_LANGUAGE "Ukrainian"
+; Shown when tarnel.exe is running; the buttons are Windows' Retry and
+; Cancel.
 LangString GameRunning ${LANG_ENGLISH} "Tarnel is running. Close the game and try again."
 LangString GameRunning ${LANG_ARABIC} "Tarnel قيد التشغيل. أغلق اللعبة وحاول مرة أخرى."
 LangString GameRunning ${LANG_BULGARIAN} "Tarnel работи. Затворете играта и опитайте отново."

@@ -47,16 +47,25 @@ rm -f "$zip"
 (cd "$build/package" && zip -qr9 "$zip" tarnel)
 echo "$zip"
 
-# The installer removes exactly what it installed: files, then folders.
-files=$(realpath "$build/package")/uninstall-files.nsh
+# The uninstaller removes exactly what was installed: files, then folders.
+package=$(realpath "$build/package")
+files=$package/uninstall-files.nsh
 (
   cd "$stage"
+  echo '!macro REMOVE_FILES'
   find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+  echo '!macroend'
+  echo '!macro REMOVE_FOLDERS'
   find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
+  echo '!macroend'
 ) > "$files"
+# uninstall.exe, then the installer that carries it. Their version records
+# read as the game's: 1.0.10 as 1.0.0.10 and 1.00.0010.
+nsis=(makensis -V2 -DVERSION="$version" -DQUAD="$major.$minor.0.$patch"
+  -DRECORD="$(printf '%d.%02d.%04d' "$major" "$minor" "$patch")"
+  -DICON="$(realpath "$build/src/ui/tarnel.ico")")
+"${nsis[@]}" -DFILES="$files" -DOUTFILE="$package/uninstall.exe" "$(dirname "$0")/uninstall.nsi"
 setup="$(realpath -m "$build")/tarnel-$version-setup.exe"
-# Its version record reads as the game's: 1.0.10 as 1.0.0.10 and 1.00.0010.
-makensis -V2 -DSTAGE="$(realpath "$stage")" -DFILES="$files" -DVERSION="$version" \
-  -DQUAD="$major.$minor.0.$patch" -DRECORD="$(printf '%d.%02d.%04d' "$major" "$minor" "$patch")" \
-  -DICON="$(realpath "$build/src/ui/tarnel.ico")" -DOUTFILE="$setup" "$(dirname "$0")/tarnel.nsi"
+"${nsis[@]}" -DSTAGE="$(realpath "$stage")" -DUNINSTALLER="$package/uninstall.exe" \
+  -DOUTFILE="$setup" "$(dirname "$0")/tarnel.nsi"
 echo "$setup"

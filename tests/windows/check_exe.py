@@ -1,8 +1,11 @@
-"""tarnel.exe or its installer as Windows reads it: a GUI program for
-Windows 10 and later whose version record says 1.00.0010, Tarnel and its
-own names in United States English, and whose first icon is the 32 x 32
-image in 16 colours, with larger sizes after it.
+"""tarnel.exe, its installer or its uninstaller as Windows reads it: a GUI
+program for Windows 10 and later (its operating system and subsystem
+versions), drawn at the screen's scale where it has a manifest, whose
+version record says 1.00.0010, Tarnel and its own names in United States
+English, and whose first icon is the 32 x 32 image in 16 colours, with
+larger sizes after it.
   check_exe.py EXE INTERNAL_NAME ORIGINAL_FILENAME"""
+import re
 import struct
 import sys
 
@@ -12,9 +15,11 @@ pe = pefile.PE(sys.argv[1])
 failures = []
 if pe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
     failures.append("not a GUI program: it would open a console window")
-version = (pe.OPTIONAL_HEADER.MajorSubsystemVersion, pe.OPTIONAL_HEADER.MinorSubsystemVersion)
-if version != (10, 0):
-    failures.append(f"subsystem version {version}: older Windows than 10 would start it")
+header = pe.OPTIONAL_HEADER
+for name in "Subsystem", "OperatingSystem":
+    version = (getattr(header, f"Major{name}Version"), getattr(header, f"Minor{name}Version"))
+    if version != (10, 0):
+        failures.append(f"{name} version {version}: older Windows than 10 would start it")
 
 expected = {b"FileVersion": b"1.00.0010", b"ProductVersion": b"1.00.0010",
             b"ProductName": b"Tarnel", b"InternalName": sys.argv[2].encode(),
@@ -32,9 +37,18 @@ for key, value in expected.items():
 if b"040904b0" not in languages:
     failures.append(f"no United States English record: {languages}")
 
+# Without a declared DPI awareness Windows stretches the windows' pixels
+# on a high-DPI screen.
+resources = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
+for entry in resources.entries if resources else []:
+    if entry.id == pefile.RESOURCE_TYPE["RT_MANIFEST"]:
+        data = entry.directory.entries[0].directory.entries[0].data.struct
+        manifest = pe.get_data(data.OffsetToData, data.Size)
+        if not re.search(rb"<dpiAware(ness)?\b[^>]*>\s*(true|system|permonitor)", manifest, re.I):
+            failures.append("a manifest that declares no DPI awareness")
+
 # The first icon group: its first image 32 x 32 in 16 colours, and the
 # larger sizes the desktop shows (256 x 256 is listed as 0 x 0).
-resources = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
 for entry in resources.entries if resources else []:
     if entry.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"]:
         data = entry.directory.entries[0].directory.entries[0].data.struct
@@ -50,5 +64,5 @@ for entry in resources.entries if resources else []:
 else:
     failures.append("no icon")
 
-print("\n".join(failures) if failures else "version record and icon as they should be")
+print("\n".join(failures) if failures else "header, manifest, version record and icon as they should be")
 sys.exit(1 if failures else 0)
