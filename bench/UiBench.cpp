@@ -211,7 +211,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    QApplication application(qtArgc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tarnel"));
     const std::string what = argc > 1 ? argv[1] : "";
     const long number = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 0; // 0 when not a number
