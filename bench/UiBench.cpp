@@ -88,6 +88,9 @@ long residentKiB()
 
 double percentile(std::vector<double> values, double p)
 {
+    if (values.empty()) {
+        return 0;
+    }
     std::sort(values.begin(), values.end());
     const auto index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
     return values[index];
@@ -143,6 +146,11 @@ int moveCost(Algemeen& app)
             micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
         }
         app.handle(tarnel::session::Input::tick()); // the last move and the result
+        // The result answered before the next level's choices, which a
+        // result box still open would keep from the game.
+        while (app.session().modalOpen()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
         std::printf("%-6s: %3zu moves, median %7.1f us, p99 %7.1f us, max %7.1f us\n", names[level],
                     micros.size(), percentile(micros, 0.5), percentile(micros, 0.99),
                     percentile(micros, 1.0));
