@@ -9,7 +9,8 @@ export XDG_RUNTIME_DIR=$work
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
 status=0
 fail() { echo "FAIL: $*"; status=1; }
-await() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+# Up to 30 s: a build under AddressSanitizer beside other tests starts slowly.
+await() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
 # weston [ARGS]; game NAME [VARIABLE=VALUE]: its Wayland traffic and
 # warnings go to NAME.err.
 session() {
