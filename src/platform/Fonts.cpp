@@ -69,6 +69,13 @@ const QStringList& sansSerifFamilies()
     return families;
 }
 
+// A button's caption as drawn: without the marks of its access key.
+QString shownCaption(const QAbstractButton* button)
+{
+    static const QRegularExpression mark(QStringLiteral("&(?!&)"));
+    return QString(button->text()).remove(mark);
+}
+
 // The room the styles leave between a button's icon and its caption.
 constexpr int kIconSpacing = 4;
 // The smallest step by which a font is made smaller to fit.
@@ -174,8 +181,7 @@ void fitCaption(QPushButton* button)
     // Across, the caption keeps the margins the style gives a button it
     // sizes to its caption: ink that reaches the frame reads as cut.
     const int across = std::min(room.width(), button->width() - buttonOverhead(button, option));
-    const QString caption =
-        QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QString caption = shownCaption(button);
     const auto fits = [&](const QFont& font) {
         return QFontMetrics(font).horizontalAdvance(caption) <= across &&
                lineHeight(caption, font) <= room.height();
@@ -192,8 +198,7 @@ void fitCaption(QPushButton* button)
 void padCaption(QAbstractButton* button)
 {
     const QFontMetrics metrics(button->font());
-    const QString caption =
-        QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QString caption = shownCaption(button);
     int content = metrics.horizontalAdvance(caption);
     if (!button->icon().isNull()) {
         content += button->iconSize().width() + kIconSpacing;
