@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tarnel needs to build, run and test, but only
-# those that are missing. Sourced by run.sh and test.sh.
+# those that are missing. Sourced by the scripts.
 set -euo pipefail
 
 TARNEL_PACKAGES=(
@@ -12,6 +12,12 @@ TARNEL_PACKAGES=(
   desktop-file-utils appstream gir1.2-appstream-1.0 dpkg-dev lintian mandoc groff-base
   valgrind gcovr clang-format clang-tidy
 )
+# The Windows build (windows.sh) and the page (web.sh) need these besides.
+TARNEL_WINDOWS_PACKAGES=(
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine dpkg-dev zip
+  python3-pefile nsis x11-apps xvfb openbox xdotool
+)
+TARNEL_WEB_PACKAGES=(emscripten chromium python3-fonttools)
 
 tarnel_install_missing() {
   local missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Tarnel as a web page and tests it: installs what is missing
 # (Debian's emscripten and Chromium, the test's browser driver from npm),
-# builds Qt for WebAssembly once (scripts/web/build_qt.sh, cached outside
+# builds Qt for WebAssembly once (scripts/qt/build.sh, cached outside
 # the checkout), runs the Qt-free layers' tests under node, builds the game
 # and leaves the page in build/web/ (static files, to serve from any
 # folder), then plays it in headless Chromium.
@@ -10,14 +10,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-tarnel_install_missing emscripten chromium python3-fonttools
+tarnel_install_missing "${TARNEL_WEB_PACKAGES[@]}"
 # Node.js may come from elsewhere than Debian, with npm inside it.
 command -v node > /dev/null || tarnel_install_missing nodejs
 command -v npm > /dev/null || tarnel_install_missing npm
 source scripts/web/env.sh
 
-scripts/web/build_qt.sh # with Qt's progress, the first time
-TARNEL_QT_WEB=$(scripts/web/build_qt.sh | tail -1)
+scripts/qt/build.sh web # with Qt's progress, the first time
+TARNEL_QT_WEB=$(scripts/qt/build.sh web | tail -1)
 export TARNEL_QT_WEB
 
 tests=1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Tarnel for 64-bit Windows and runs its tests under Wine: installs
-# what is missing (MinGW-w64, Wine, NSIS; Qt's source, scripts/qt_source.sh),
-# builds Qt for Windows once (scripts/windows/build_qt.sh, cached outside
+# what is missing (MinGW-w64, Wine, NSIS; Qt's source, scripts/qt/source.sh),
+# builds Qt for Windows once (scripts/qt/build.sh, cached outside
 # the checkout), then the game, its zip and its installer
 # (build/windows/tarnel-VERSION-windows-x64.zip and -setup.exe), and runs
 # the tests.
@@ -9,11 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
-tarnel_install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
-  fonts-wine dpkg-dev zip python3-pefile nsis x11-apps xvfb openbox xdotool
+tarnel_install_missing "${TARNEL_WINDOWS_PACKAGES[@]}"
 
-scripts/windows/build_qt.sh # with Qt's progress, the first time
-TARNEL_QT_WINDOWS=$(scripts/windows/build_qt.sh | tail -1)
+scripts/qt/build.sh windows # with Qt's progress, the first time
+TARNEL_QT_WINDOWS=$(scripts/qt/build.sh windows | tail -1)
 export TARNEL_QT_WINDOWS
 # The tests' Wine prefix is made before they run in parallel (the one for
 # programs on a display is made by the one test that uses it).

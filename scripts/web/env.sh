@@ -5,11 +5,10 @@
 #   package's prebuilt system libraries and free to grow (the package's own
 #   is read-only). EMSDK is a stand-in that Qt's CMake reads the version and
 #   the toolchain from.
-tarnel_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnel
+source "$(dirname "${BASH_SOURCE[0]}")/../cache.sh"
 export EMSDK_PYTHON=/usr/bin/python3
 export NODE_PATH=/usr/share/nodejs
-# (Where the web presets of CMakePresets.json look for them too.)
-export EM_CACHE=$HOME/.cache/tarnel/emscripten-cache
+export EM_CACHE=$tarnel_cache/emscripten-cache
 export EM_FROZEN_CACHE=
 if [[ ! -f $EM_CACHE/seeded ]]; then
   mkdir -p "$EM_CACHE"
@@ -17,7 +16,7 @@ if [[ ! -f $EM_CACHE/seeded ]]; then
   rm -f "$EM_CACHE/cache.lock"
   touch "$EM_CACHE/seeded"
 fi
-export EMSDK=$HOME/.cache/tarnel/emsdk
+export EMSDK=$tarnel_cache/emsdk
 if [[ ! -x $EMSDK/emscripten/emcc ]]; then
   mkdir -p "$EMSDK/emscripten/cmake/Modules/Platform"
   echo "EMSCRIPTEN_ROOT = 'emscripten'" > "$EMSDK/.emscripten"

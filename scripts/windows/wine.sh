@@ -6,7 +6,8 @@
 set -euo pipefail
 # Programs on a display get a prefix of their own: a Wine server started
 # without a display would give every program sharing it a desktop with none.
-prefix=${XDG_CACHE_HOME:-$HOME/.cache}/tarnel/wine
+source "$(dirname "$0")/../cache.sh"
+prefix=$tarnel_cache/wine
 [[ -n ${DISPLAY:-} ]] && prefix+=-desktop
 export WINEPREFIX=${WINEPREFIX:-$prefix}
 export WINEDEBUG=${WINEDEBUG:--all}

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <cmath>
 #include <emscripten.h>
 #include <emscripten/val.h>
 #include <memory>
@@ -40,12 +41,15 @@ bool writesHan(const QString& language)
 }
 } // namespace
 
-void fitToViewport(QSize designSize)
+void fitToViewport(QSize designSize, QSize frame)
 {
     const val window = val::global("window");
-    const double width = window["innerWidth"].as<double>();
-    const double height = window["innerHeight"].as<double>();
-    const double scale = std::min({1.0, width / designSize.width(), height / designSize.height()});
+    const double width = window["innerWidth"].as<double>() - frame.width();
+    const double height = window["innerHeight"].as<double>() - frame.height();
+    // Rounded down, so that the scaled window never passes the edge.
+    const double scale = std::floor(1000 * std::min({1.0, width / designSize.width(),
+                                                     height / designSize.height()})) /
+                         1000;
     if (scale < 1.0) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 3));
     }

@@ -13,9 +13,10 @@ class QWidget;
 
 namespace tarnel::platform {
 
-// Before the application: lets windows of `designSize` fit the viewport,
-// scaling every window down (never up) where the viewport is smaller.
-void fitToViewport(QSize designSize);
+// Before the application: lets windows of `designSize` fit the viewport
+// inside a `frame` that keeps its size, scaling every window down (never
+// up) where the viewport is smaller.
+void fitToViewport(QSize designSize, QSize frame);
 
 // Does for `mainWindow` what a desktop's window manager would: keeps it
 // centred in the page when the viewport changes size (a phone turned, a

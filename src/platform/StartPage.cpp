@@ -11,14 +11,16 @@
 namespace tarnel::platform {
 
 namespace {
-// What the page's window manager puts around the main window's client area:
-// its frame, title bar and menu bar.
-constexpr QSize kFrame(8, 56);
+// What the page's window manager puts around the main window, in the page's
+// own pixels at any scale (its frame and title bar), and the menu bar,
+// which scales with the client area.
+constexpr QSize kFrame(8, 30);
+constexpr int kMenuBar = 26;
 } // namespace
 
 int run(int argc, char* argv[], const Game& game)
 {
-    fitToViewport(game.clientArea + kFrame);
+    fitToViewport(game.clientArea + QSize(0, kMenuBar), kFrame);
     // These live on: the application's loop hands control back to the
     // browser, and the game goes on from its callbacks.
     static int qtArgc = argc > 0 ? 1 : 0;

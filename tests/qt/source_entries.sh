@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The deb-src entries windows.sh adds for Qt's source, derived from a
+# The deb-src entries added for Qt's source, derived from a
 # classic sources.list as Debian's installer writes it, a deb822
 # debian.sources as Debian's images have it (apt/), and both: read back by apt
 # itself in a folder of their own (the machine's apt is left alone).

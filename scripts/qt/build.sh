@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Builds Qt for another target, once, from Debian's own source of qt6-base
+# (the version of the host tools a cross build needs), into a cache keyed by
+# Qt's version, the compiler and these options, then GoogleTest beside it
+# with the same compiler. Does nothing when that cache is whole.
+#   build.sh windows|web          prints the prefix on its last line
+#   build.sh --built windows|web  prints it, builds nothing, and exits 0
+#                                 only if it is whole
+# A cache is whole only when every step finished: the marker is written
+# last, and a cache without it is built again from nothing. Two calls for
+# one target wait for each other.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../cache.sh"
+only_check=0
+[[ ${1:-} == --built ]] && { only_check=1; shift; }
+target=${1:?usage: build.sh [--built] windows|web}
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+
+# What the game uses of Qt: Core, Gui and Widgets, and Qt Test where the
+# window tests run; Qt's other modules are left out. (Qt's Windows style
+# needs Qt's input dialog and item views: Widgets' own features stay as
+# Qt sets them.)
+options=(
+  -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+  -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+  -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF
+  -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+)
+gtest=()
+case $target in
+  windows)
+    # Debian's MinGW-w64; the Windows and offscreen platforms and styles.
+    # Debian's source has no wintab headers; DirectWrite 3 without Direct2D
+    # links a font database that is not built.
+    toolchain=$here/../windows/mingw-w64.cmake
+    compiler=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix 2> /dev/null || true)
+    options+=(-DBUILD_SHARED_LIBS=ON -DINPUT_opengl=no -DFEATURE_direct2d=OFF
+      -DFEATURE_tabletevent=OFF -DFEATURE_directwrite3=OFF)
+    ;;
+  web)
+    # Debian's emscripten. Qt 6.4 asks for emscripten 3.1.14; Debian 12 has
+    # 3.1.6, which builds it.
+    source "$here/../web/env.sh"
+    toolchain=$tarnel_emscripten_toolchain
+    compiler=$(dpkg-query -W -f='${Version}' emscripten 2> /dev/null || true)
+    options+=(-DBUILD_SHARED_LIBS=OFF -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
+      -DEMCC_VERSION=3.1.6 -DQT_EMCC_RECOMMENDED_VERSION=3.1.14
+      -DFEATURE_testlib=OFF -DFEATURE_optimize_size=ON)
+    # The Qt-free layers' tests run under node, with exceptions, one thread.
+    gtest=(-DCMAKE_CXX_FLAGS=-fexceptions -Dgtest_disable_pthreads=ON)
+    ;;
+  *) echo "build.sh: no target '$target' (windows or web)" >&2; exit 2 ;;
+esac
+key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" "${gtest[@]}" \
+  "$(cat "$toolchain")" | sha256sum | cut -c1-12)
+cache=$tarnel_cache/qt-$target-$key
+prefix=$cache/prefix
+marker=$cache/built
+
+mkdir -p "$tarnel_cache"
+exec 9> "$cache.lock"
+if ((only_check)); then
+  echo "$prefix"
+  [[ -f $marker ]]
+  exit
+fi
+flock 9
+# Qt's own translations, from Debian's qt6-translations-l10n of the same
+# version, where a shared Qt looks for them (the page fetches its own).
+translations() {
+  [[ $target == windows ]] || return 0
+  mkdir -p "$prefix/translations"
+  cp /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
+}
+if [[ -f $marker ]]; then
+  translations
+  echo "Qt $version for $target is built: $prefix"
+  echo "$prefix"
+  exit 0
+fi
+
+echo "Building Qt $version for $target into $cache"
+echo "(once: about 700 compile steps, 20 to 40 minutes on 2 cores)"
+rm -rf "$cache"
+mkdir -p "$cache"
+source=$("$here/source.sh" | tail -1)
+cd "$cache"
+SECONDS=0
+cmake -G Ninja -S "$source" -B build "${options[@]}" \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+cmake --build build
+cmake --install build
+rm -rf build
+cmake -G Ninja -S /usr/src/googletest -B gtest-build -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" "${gtest[@]}"
+cmake --build gtest-build
+cmake --install gtest-build
+rm -rf gtest-build
+translations
+echo "$key" > "$marker"
+echo "Qt built in $((SECONDS / 60)) min $((SECONDS % 60)) s"
+echo "$prefix"
