@@ -82,7 +82,7 @@ if [[ -f $marker ]]; then
 fi
 
 echo "Building Qt $version for $target into $cache"
-echo "(once: about 700 compile steps, 20 to 40 minutes on 2 cores)"
+echo "(once: about 900 compile steps, 25 to 60 minutes on 2 cores)"
 rm -rf "$cache"
 mkdir -p "$cache"
 source=$("$here/source.sh" | tail -1)
