@@ -123,3 +123,6 @@ if __name__ == '__main__':
     data = here.parent.parent.parent / 'data' / 'icons'
     for factor in (1, 2, 4, 8):
         write_png(icon, factor, data / f'{SIZE * factor}.png')
+    # The web page's, for its manifest: 192 and 512 pixels.
+    for factor in (6, 16):
+        write_png(icon, factor, data.parent / 'web' / f'icon-{SIZE * factor}.png')

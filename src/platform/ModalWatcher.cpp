@@ -6,7 +6,8 @@
 
 namespace tarnel::platform {
 
-ModalWatcher::ModalWatcher(std::function<void()> opened, std::function<void()> closed)
+ModalWatcher::ModalWatcher(std::function<void(QWidget*)> opened,
+                           std::function<void(QWidget*)> closed)
     : opened_(std::move(opened)), closed_(std::move(closed))
 {
     qApp->installEventFilter(this);
@@ -33,7 +34,7 @@ bool ModalWatcher::eventFilter(QObject* watched, QEvent* event)
             } else if (!open_.contains(watched)) {
                 open_.insert(watched);
                 connect(watched, &QObject::destroyed, this, [this, watched] { gone(watched); });
-                opened_();
+                opened_(static_cast<QWidget*>(watched));
             }
         }
     }
@@ -46,7 +47,8 @@ void ModalWatcher::gone(QObject* window)
         return;
     }
     disconnect(window, &QObject::destroyed, this, nullptr);
-    closed_();
+    // Only widgets are watched; one being destroyed is told all the same.
+    closed_(static_cast<QWidget*>(window));
     if (open_.isEmpty() && allClosed_) {
         allClosed_();
     }

@@ -8,13 +8,16 @@
 #include <QSet>
 #include <functional>
 
+class QWidget;
+
 namespace tarnel::platform {
 
 class ModalWatcher : public QObject
 {
 public:
-    // Watches every window of the application from now on.
-    ModalWatcher(std::function<void()> opened, std::function<void()> closed);
+    // Watches every window of the application from now on. `closed` may be
+    // told of a window being destroyed: it can compare it, not use it.
+    ModalWatcher(std::function<void(QWidget*)> opened, std::function<void(QWidget*)> closed);
     ~ModalWatcher() override;
     ModalWatcher(const ModalWatcher&) = delete;
     ModalWatcher& operator=(const ModalWatcher&) = delete;
@@ -28,8 +31,8 @@ protected:
 private:
     void gone(QObject* window);
 
-    std::function<void()> opened_;
-    std::function<void()> closed_;
+    std::function<void(QWidget*)> opened_;
+    std::function<void(QWidget*)> closed_;
     std::function<void()> allClosed_;
     QSet<QObject*> open_;
 };

@@ -11,33 +11,93 @@
 #include <QWidget>
 #include <cmath>
 #include <emscripten.h>
+#include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <map>
 #include <memory>
+
+// Fetches `url` beside the page and hands the bytes, or null when it failed
+// or took longer than `limitMs`, to Module.tarnelFileCame(`id`, ...).
+// clang-format off
+EM_JS(void, fetchBesidePage, (const char* url, int id, int limitMs), {
+    const controller = new AbortController();
+    const timer = setTimeout(() => controller.abort(), limitMs);
+    fetch(UTF8ToString(url), { signal: controller.signal })
+        .then((response) => {
+            if (!response.ok) throw new Error(response.status);
+            return response.arrayBuffer();
+        })
+        .then((buffer) => new Uint8Array(buffer), () => null)
+        .then((data) => {
+            clearTimeout(timer);
+            Module.tarnelFileCame(id, data);
+        });
+});
+// clang-format on
 
 namespace tarnel::platform {
 
 namespace {
 using emscripten::val;
 
-// One file fetched beside the page, handed to `keep` when it comes.
+// How long a file beside the page may take to come whole: long enough for
+// the largest (60 kB) on a slow line, short enough that a stalled request
+// does not hold the start.
+constexpr int kFetchLimitMs = 20'000;
+
+// The files asked for and not yet come, by number.
 struct Fetch
 {
     std::function<void(const QByteArray&)> keep;
-    std::shared_ptr<std::function<void()>> done; // called by the last fetch
+    std::shared_ptr<std::function<void(bool)>> done; // told whether the file came
 };
-
-void fetched(void* argument, void* data, int size)
+std::map<int, Fetch>& pending()
 {
-    std::unique_ptr<Fetch> fetch(static_cast<Fetch*>(argument));
-    fetch->keep(QByteArray(static_cast<const char*>(data), size));
-    (*fetch->done)();
+    static std::map<int, Fetch> fetches;
+    return fetches;
 }
 
-// Han faces of the languages that write Han characters, beside the page.
-bool writesHan(const QString& language)
+void fileCame(int id, val data)
 {
-    return language == QLatin1String("ja") || language == QLatin1String("ko") ||
-           language.startsWith(QLatin1String("zh_"));
+    auto found = pending().find(id);
+    if (found == pending().end()) {
+        return;
+    }
+    const Fetch fetch = std::move(found->second);
+    pending().erase(found);
+    const bool came = !data.isNull();
+    if (came) {
+        const int size = data["length"].as<int>();
+        QByteArray bytes(size, Qt::Uninitialized);
+        val(emscripten::typed_memory_view(static_cast<std::size_t>(size),
+                                          reinterpret_cast<unsigned char*>(bytes.data())))
+            .call<void>("set", data);
+        fetch.keep(bytes);
+    }
+    (*fetch.done)(came);
+}
+
+EMSCRIPTEN_BINDINGS(tarnel_page)
+{
+    emscripten::function("tarnelFileCame", &fileCame);
+}
+
+// The files a player of `language` fetches beside the page, as the build
+// listed them: Qt's catalogue, and the faces of a script the program's own
+// Latin faces lack.
+QStringList filesFor(const QString& language)
+{
+    QFile list(QStringLiteral(":/page/fetched"));
+    if (!language.isEmpty() && list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        while (!list.atEnd()) {
+            QStringList words =
+                QString::fromUtf8(list.readLine()).simplified().split(QLatin1Char(' '));
+            if (words.size() > 1 && words.takeFirst() == language) {
+                return words;
+            }
+        }
+    }
+    return {};
 }
 } // namespace
 
@@ -98,58 +158,76 @@ QStringList browserLanguages()
     return languages;
 }
 
-void loadLanguageFiles(const QString& language, std::function<void()> then)
+void loadLanguageFiles(const QString& language,
+                       std::function<void(const QStringList& missing)> then)
 {
     QDirIterator faces(QStringLiteral(":/fonts"));
     while (faces.hasNext()) {
         QFontDatabase::addApplicationFont(faces.next());
     }
-    if (language.isEmpty()) {
-        then();
+    // Qt's page platform brings no face of its own here: every window, Qt's
+    // message boxes too, writes in the game's.
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans")});
+    QApplication::setFont(font);
+
+    const QStringList files = filesFor(language);
+    if (files.isEmpty()) {
+        then({});
         return;
     }
-    // Qt looks for its catalogue where it was installed: the file goes
-    // there, in the page's own file system.
-    const QString catalogues = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    const QString catalogue = QStringLiteral("qtbase_") + language + QStringLiteral(".qm");
-    std::vector<std::pair<QString, std::function<void(const QByteArray&)>>> files;
-    files.emplace_back(QStringLiteral("i18n/") + catalogue,
-                       [catalogues, catalogue](const QByteArray& data) {
-                           QDir().mkpath(catalogues);
-                           QFile file(catalogues + QLatin1Char('/') + catalogue);
-                           if (file.open(QIODevice::WriteOnly)) {
-                               file.write(data);
-                           }
-                       });
-    if (writesHan(language)) {
-        for (const char* weight : {"regular", "bold"}) {
-            files.emplace_back(
-                QStringLiteral("fonts/han-%1-%2.otf").arg(language, QLatin1String(weight)),
-                [](const QByteArray& data) { QFontDatabase::addApplicationFontFromData(data); });
-        }
-    }
-    // `then` runs once, after the last file has come or failed.
+    // `then` runs once, after the last file has come or failed, with those
+    // that failed.
     auto remaining = std::make_shared<int>(static_cast<int>(files.size()));
-    auto done = std::make_shared<std::function<void()>>([remaining, then = std::move(then)] {
-        if (--*remaining == 0) {
-            then();
+    auto missing = std::make_shared<QStringList>();
+    for (const QString& file : files) {
+        Fetch fetch;
+        if (file.startsWith(QLatin1String("i18n/"))) {
+            // Qt looks for its catalogue where it was installed: the file
+            // goes there, in the page's own file system.
+            const QString catalogues = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+            const QString name = file.mid(file.indexOf(QLatin1Char('/')) + 1);
+            fetch.keep = [catalogues, name](const QByteArray& data) {
+                QDir().mkpath(catalogues);
+                QFile out(catalogues + QLatin1Char('/') + name);
+                if (out.open(QIODevice::WriteOnly)) {
+                    out.write(data);
+                }
+            };
+        } else {
+            // A face added later under a family already known takes its
+            // place: the faces of a language's script replace the Latin cut.
+            fetch.keep = [](const QByteArray& data) {
+                QFontDatabase::addApplicationFontFromData(data);
+            };
         }
-    });
-    for (auto& [url, keep] : files) {
-        auto* fetch = new Fetch{std::move(keep), done};
-        // A file that fails to come leaves the game in its language with
-        // Qt's English buttons, or with the fallback faces: it starts all
-        // the same.
-        emscripten_async_wget_data(url.toUtf8().constData(), fetch, fetched, [](void* argument) {
-            std::unique_ptr<Fetch> failedFetch(static_cast<Fetch*>(argument));
-            (*failedFetch->done)();
-        });
+        fetch.done = std::make_shared<std::function<void(bool)>>(
+            [remaining, missing, file, then](bool came) {
+                if (!came) {
+                    *missing << file;
+                }
+                if (--*remaining == 0) {
+                    then(*missing);
+                }
+            });
+        static int lastId = 0;
+        pending().emplace(++lastId, std::move(fetch));
+        fetchBesidePage(file.toUtf8().constData(), lastId, kFetchLimitMs);
     }
 }
 
 void markInPage(const char* name)
 {
     val::global("performance").call<void>("mark", std::string(name));
+}
+
+void noticeInPage(const QString& message)
+{
+    const val notice = val::global("tarnelNotice");
+    if (notice.typeOf().as<std::string>() == "function") {
+        const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        notice(message.toStdString(), std::string(rightToLeft ? "rtl" : "ltr"));
+    }
 }
 
 void endInPage(const QString& message, const QString& again)

@@ -32,9 +32,16 @@ void handKeyboardBack(QWidget* mainWindow);
 QStringList browserLanguages();
 
 // Adds the faces built into the program (the Latin faces the windows ask
-// for), then fetches what `language` needs beside the page (Qt's own
-// catalogue, Han faces) and calls `then` once all have come or failed.
-void loadLanguageFiles(const QString& language, std::function<void()> then);
+// for) and makes them the application's, then fetches what `language`
+// needs beside the page (Qt's own catalogue, the faces of its script), each
+// within a time limit, and calls `then` once all have come or failed, with
+// those that failed ("i18n/qtbase_ja.qm").
+void loadLanguageFiles(const QString& language,
+                       std::function<void(const QStringList& missing)> then);
+
+// Tells the player, beside the game, `message`, in the direction of the
+// texts: the page's own words, which its fonts can always write.
+void noticeInPage(const QString& message);
 
 // Marks a moment of the start in the page's performance timeline.
 void markInPage(const char* name);

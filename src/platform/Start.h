@@ -15,6 +15,8 @@ class QWidget;
 
 namespace tarnel::platform {
 
+class BoardElements;
+
 // What a platform's start-up starts: the game's application.
 class Program
 {
@@ -34,6 +36,11 @@ public:
     // again, in the player's language.
     virtual QString endedText() const = 0;
     virtual QString playAgainText() const = 0;
+    // What a page says when some of the language's files did not come.
+    virtual QString filesMissingText() const = 0;
+    // Shows the board for screen readers and keyboards in `elements` too,
+    // from now on, as a further view of the game. After start().
+    virtual void showBoardIn(BoardElements& elements) = 0;
 };
 
 struct Game

@@ -3,6 +3,7 @@
 // it needs fetched before the splash.
 #include "Start.h"
 #include "platform/Page.h"
+#include "platform/PageElements.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
@@ -28,13 +29,19 @@ int run(int argc, char* argv[], const Game& game)
     static std::unique_ptr<Program> program;
     game.describe();
     const QString language = choosePreferred(browserLanguages(), translatedLanguages());
-    loadLanguageFiles(language, [language, make = game.make] {
+    loadLanguageFiles(language, [language, make = game.make](const QStringList& missing) {
         installTranslations(language);
         program = make();
+        if (!missing.isEmpty()) {
+            noticeInPage(program->filesMissingText());
+        }
         program->whenShown([] { markInPage("tarnel-main-window"); });
         program->start();
         QWidget* mainWindow = program->mainWindow();
         manageMainWindowInPage(mainWindow);
+        // The board for screen readers and keyboards, in the page's own
+        // elements beside the canvas.
+        program->showBoardIn(pageElements(mainWindow));
         program->whenModalWindowsGone([mainWindow] { handKeyboardBack(mainWindow); });
         // A page cannot end its process: closing the main window ends the
         // game in the page, which says so.

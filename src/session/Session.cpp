@@ -154,4 +154,17 @@ void Session::gameOver(Int16 redPoints, Int16 yellowPoints)
     view_.gameOver(redPoints, yellowPoints);
 }
 
+void Session::tellState(SessionView& view) const
+{
+    const GameState& state = game_.state();
+    view.newField(state.FieldType);
+    for (int index = 0; index < kCellCount; ++index) {
+        view.cellChanged(index, game_.cell(index));
+    }
+    view.scoreChanged(Colour::Red, state.RedPoints);
+    view.scoreChanged(Colour::Yellow, state.YellowPoints);
+    view.turnChanged(game_.toMove(), std::nullopt);
+    view.menusChanged();
+}
+
 } // namespace tarnel::session

@@ -75,6 +75,10 @@ public:
     // The one door.
     Outcome handle(const Input& input);
 
+    // Tells `view`, a view added after the load, how things stand: the
+    // field, every cell, both scores, the colour to move and the menus.
+    void tellState(SessionView& view) const;
+
     Phase phase() const { return phase_; }
     bool modalOpen() const { return openModals_ > 0; }
     const Game& game() const { return game_; }

@@ -1,6 +1,7 @@
 #include "Algemeen.h"
 
 #include "platform/ModalWatcher.h"
+#include "ui/BoardElementsView.h"
 #include "ui/GameTexts.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Version.h"
@@ -42,8 +43,19 @@ Algemeen::Algemeen()
     connect(&timer_, &QTimer::timeout, this, [this] { handle(Input::tick()); });
     // A modal window shown or hidden is told to the session, whoever
     // opened it.
-    modals_ = std::make_unique<platform::ModalWatcher>([this] { handle(Input::modalOpened()); },
-                                                       [this] { handle(Input::modalClosed()); });
+    modals_ = std::make_unique<platform::ModalWatcher>(
+        [this](QWidget* window) {
+            handle(Input::modalOpened());
+            if (elementsView_) {
+                elementsView_->modalOpened(window);
+            }
+        },
+        [this](QWidget* window) {
+            handle(Input::modalClosed());
+            if (elementsView_) {
+                elementsView_->modalClosed(window);
+            }
+        });
 }
 
 Algemeen::~Algemeen()
@@ -51,6 +63,10 @@ Algemeen::~Algemeen()
     // The windows go before the session they show; the modal windows still
     // open tell it nothing more.
     modals_.reset();
+    if (elementsView_) {
+        views_.remove(*elementsView_);
+        elementsView_.reset();
+    }
     if (mainForm_) {
         views_.remove(*mainForm_);
     }
@@ -80,6 +96,20 @@ QString Algemeen::endedText() const
 QString Algemeen::playAgainText() const
 {
     return GameTexts::playAgain();
+}
+
+void Algemeen::showBoardIn(platform::BoardElements& elements)
+{
+    elementsView_ =
+        std::make_unique<BoardElementsView>(session_.menus(), *mainForm_, elements,
+                                            [this](const Input& input) { return handle(input); });
+    views_.add(*elementsView_);
+    session_.tellState(*elementsView_);
+}
+
+QString Algemeen::filesMissingText() const
+{
+    return GameTexts::filesMissingInPage();
 }
 
 session::Outcome Algemeen::handle(const Input& input)

@@ -22,6 +22,7 @@ class ModalWatcher;
 
 namespace tarnel::ui {
 
+class BoardElementsView;
 class frmMain;
 class frmSplash;
 
@@ -58,6 +59,8 @@ public:
     QWidget* mainWindow() const override;
     QString endedText() const override;
     QString playAgainText() const override;
+    QString filesMissingText() const override;
+    void showBoardIn(platform::BoardElements& elements) override;
 
     // The one door, and the timer's pace kept after every input.
     session::Outcome handle(const session::Input& input);
@@ -84,6 +87,7 @@ private:
     QTimer timer_;
     std::unique_ptr<platform::ModalWatcher> modals_;
     std::unique_ptr<frmMain> mainForm_;
+    std::unique_ptr<BoardElementsView> elementsView_;
     QPointer<frmSplash> splash_;
     std::function<void()> shown_;
     bool handedOver_ = false;

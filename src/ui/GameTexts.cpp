@@ -162,4 +162,12 @@ QString GameTexts::playAgain()
     return tr("Play again");
 }
 
+QString GameTexts::filesMissingInPage()
+{
+    //: Shown under the game in the web page when some of the files for the
+    //: player's language could not be downloaded in time.
+    return tr("Some files for your language did not arrive: a few texts may show in English "
+              "or as boxes. Reload the page to try again.");
+}
+
 } // namespace tarnel::ui

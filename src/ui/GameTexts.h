@@ -42,6 +42,8 @@ public:
     // process to end), and its link that starts the game again.
     static QString endedInPage();
     static QString playAgain();
+    // What a web page says when some of the language's files did not come.
+    static QString filesMissingInPage();
 };
 
 } // namespace tarnel::ui

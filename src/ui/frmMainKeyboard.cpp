@@ -1,5 +1,6 @@
 // Playing with the keyboard alone: the arrow keys walk the board in two
 // dimensions and Space takes the focused cell, as a click does.
+#include "engine/BoardWalk.h"
 #include "frmMain.h"
 #include "ui/CellButton.h"
 #include "ui/IndicatorButton.h"
@@ -14,35 +15,24 @@ bool frmMain::canTakeFocus(int index) const
 
 void frmMain::moveBoardFocus(int from, Qt::Key key)
 {
-    int dRow = 0;
-    int dColumn = 0;
+    Step step = Step::Left;
     switch (key) {
     case Qt::Key_Left:
-        dColumn = -1;
         break;
     case Qt::Key_Right:
-        dColumn = 1;
+        step = Step::Right;
         break;
     case Qt::Key_Up:
-        dRow = -1;
+        step = Step::Up;
         break;
     case Qt::Key_Down:
-        dRow = 1;
+        step = Step::Down;
         break;
     default:
         return;
     }
-    int row = from / kColumns + dRow;
-    int column = from % kColumns + dColumn;
-    // The first cell on the way that can take the focus; none past the edge.
-    while (row >= 0 && row < kRows && column >= 0 && column < kColumns) {
-        const int index = row * kColumns + column;
-        if (canTakeFocus(index)) {
-            Knop(index)->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-        row += dRow;
-        column += dColumn;
+    if (const auto to = walkFrom(from, step, [this](int index) { return canTakeFocus(index); })) {
+        Knop(*to)->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -1,6 +1,8 @@
 // What assistive technology reads, keyboard-only play, and the board's
 // looks at any scale factor.
+#include "menus/MenuTree.h"
 #include "platform/Contrast.h"
+#include "support/RecordingElements.h"
 #include "support/UiFixture.h"
 #include "ui/Pictures.h"
 #include "ui/frmAbout.h"
@@ -147,6 +149,52 @@ TEST_F(AccessTest, ArrowsSkipCellsOutOfPlay)
     window->Knop(17)->setFocus();
     key(Qt::Key_Down);
     EXPECT_EQ(focused(), window->Knop(47)) << "skips 32";
+}
+
+// A page's board in its own elements: a second view of the same game,
+// played through the same door as the window.
+TEST_F(AccessTest, TheBoardInElementsFollowsTheGameAndPlaysThroughTheDoor)
+{
+    using Kind = platform::BoardElements::CellKind;
+    using Arrow = platform::BoardElements::Arrow;
+    RecordingElements elements;
+    app->showBoardIn(elements);
+    EXPECT_EQ(elements.boardName, "Board");
+    EXPECT_EQ(elements.cells[0].name, "Row 1, column 1, free");
+    EXPECT_EQ(std::count_if(elements.cells.begin(), elements.cells.end(),
+                            [](const auto& cell) { return cell.kind == Kind::OutOfPlay; }),
+              14)
+        << "the Normal field's holes, not offered";
+    EXPECT_EQ(elements.firstCell.topLeft(), window->Knop(0)->mapToGlobal(QPoint()));
+    ASSERT_EQ(elements.menus.size(), std::size(menus::kMenuTree));
+    const auto& human = elements.menus[static_cast<std::size_t>(
+        std::find_if(std::begin(menus::kMenuTree), std::end(menus::kMenuTree),
+                     [](const auto& row) { return row.item == mnuHuman && row.depth == 1; }) -
+        std::begin(menus::kMenuTree))];
+    EXPECT_EQ(std::tuple(human.caption, human.accessKey, human.checkable, human.checked),
+              std::tuple(QString("Human vs Human"), QChar('H'), true, true));
+    EXPECT_EQ(elements.menus[1].shortcut,
+              QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText));
+
+    elements.player.takeCell(0);
+    EXPECT_EQ(accessibleName(window->Knop(0)), "Row 1, column 1, red") << "the window agrees";
+    EXPECT_EQ(elements.cells[0].kind, Kind::Red);
+    EXPECT_EQ(elements.news, QStringList{"Yellow to move. Red took row 1, column 1."});
+    EXPECT_EQ(elements.status, QStringList({"Red has 1 point", "Yellow has 0 points",
+                                            "Yellow to move. Red took row 1, column 1."}));
+    EXPECT_EQ(elements.focused, 1) << "from a cell just taken to the next free one";
+    EXPECT_EQ(elements.player.walk(1, Arrow::Left), -1) << "past taken 0, the edge";
+    EXPECT_EQ(elements.player.walk(31, Arrow::Right), 33) << "past 32, out of play";
+
+    elements.player.askScore(true);
+    ASSERT_TRUE(eventually([&] { return elements.dialog.has_value(); }));
+    EXPECT_EQ(elements.dialog->texts, QStringList{"Red is 1 point in front of yellow."});
+    EXPECT_EQ(elements.dialog->buttons, QStringList{"OK"});
+    elements.player.pressDialogButton(0);
+    EXPECT_TRUE(eventually([&] { return !elements.dialog && !app->session().modalOpen(); }));
+
+    elements.player.chooseMenu(static_cast<int>(mnuNewGame));
+    EXPECT_EQ(elements.cells[0].kind, Kind::Free);
 }
 
 // Runs at every scale factor CTest starts the suite with (1, 1.5 and 2).

@@ -5,12 +5,18 @@ import { chromium } from 'playwright-core';
 import { inflateSync } from 'node:zlib';
 
 export const marks = ['tarnel-first-frame', 'tarnel-main-window'];
-// Playwright gives every launch a fresh --user-data-dir of its own.
-export const launch = () => chromium.launch({
+const options = {
   executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--disable-background-networking',
     '--disable-component-update', '--disable-sync', '--no-first-run', '--disable-quic'],
-});
+};
+// Playwright gives every launch a fresh --user-data-dir of its own, and
+// each context is a private window's.
+export const launch = () => chromium.launch(options);
+// A browser with a profile in `folder`, as a player's (a private window
+// installs no app).
+export const launchProfile = (folder) => chromium.launchPersistentContext(folder,
+  { ...options, locale: 'en-US', viewport: { width: 1024, height: 768 } });
 
 // A fresh page in `lang` at `url`, once the game has shown its main window;
 // `requests` lists the paths it fetched; requests for `blocked` (a glob) fail.

@@ -3,7 +3,10 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { serve } from './serve.mjs';
-import { board, cellCentre, mostCells, changed, findWindow, launch, open, shot, until } from './browser.mjs';
+import { mkdtemp } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { board, cellCentre, mostCells, changed, findWindow, launch, launchProfile, marks, open, shot, until } from './browser.mjs';
 
 const folder = process.env.TARNEL_WEB_PAGE, skip = !folder && 'TARNEL_WEB_PAGE names no page';
 let server, browser;
@@ -11,8 +14,11 @@ before(async () => { if (folder) [server, browser] = await Promise.all([serve(fo
 after(() => Promise.all([browser?.close(), server?.close()]));
 
 // A page in `lang` with its main window found, once drawn; one per language, loaded on first use.
+// The word the page says when files failed to come is read, then clicked away.
 const load = async (lang, blocked) => {
   const p = await open(browser, server.url, lang, blocked);
+  p.notice = await p.page.isVisible('#notice') && await p.page.textContent('#notice');
+  if (p.notice) await p.page.click('#notice');
   const drawn = async () => { const w = findWindow(await shot(p.page)); assert.ok(w.width >= 495 && w.width < 520, `the main window: ${w.width} px wide`); return w; };
   return { ...p, window: await until(drawn, 20_000) };
 };
@@ -77,11 +83,48 @@ describe('the page in English', { skip }, () => {
   });
 });
 
+// The board in the page's own elements, as a screen reader and the keyboard
+// meet it, on the English page left in Human vs Human with a fresh board.
+describe('the board in the page\'s elements', { skip }, () => {
+  test('names every cell in play, plays by the keyboard as the canvas does, mirrors the score\'s window and the menus', async () => {
+    const p = await visit('en-US'), { page } = p, focused = () => page.evaluate(() => document.activeElement.getAttribute('aria-label') ?? document.activeElement.textContent);
+    assert.equal(await page.getByRole('grid', { name: 'Board' }).getByRole('gridcell').count(), 136);
+    await page.getByRole('gridcell', { name: 'Row 1, column 1, free' }).focus();
+    await page.keyboard.press('Space');
+    await until(async () => assert.equal((await cells(p))[0], 'r'));
+    assert.equal(await focused(), 'Row 1, column 2, free', 'on to the next free cell');
+    assert.match(await page.textContent('#board-news'), /Yellow to move\. Red took row 1, column 1\./);
+    await page.keyboard.press('ArrowLeft'); // taken 0, then the edge: stays
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await focused(), 'Row 2, column 2, free');
+
+    await page.getByRole('button', { name: 'Red has 1 point' }).focus();
+    await page.keyboard.press('Enter');
+    const box = page.getByRole('dialog', { name: 'Tarnel' });
+    await box.waitFor();
+    assert.match(await box.textContent(), /Red is 1 point in front of yellow\./);
+    assert.equal(await focused(), 'OK', 'on its OK button');
+    await page.keyboard.press('Enter');
+    await box.waitFor({ state: 'hidden' });
+
+    await page.getByRole('menuitem', { name: 'Players' }).focus();
+    await page.keyboard.press('ArrowDown'); // its menu opens on its first item
+    const human = page.getByRole('menuitemradio', { name: 'Human vs Human' });
+    assert.deepEqual([await focused(), await human.getAttribute('aria-checked')], ['Human vs Human', 'true']);
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('Alt+g'); // the access keys, as on the menu bar
+    await page.keyboard.press('n');
+    await until(() => fresh(p));
+    await page.focus('#screen'); // back to the canvas, as a click there does
+  });
+});
+
 // The language is the browser's; fonts and Qt's catalogue are fetched only for the player's.
 const languages = [
   { lang: 'en-US', titlesFrom: 'left', fetched: [] },
-  { lang: 'ar', titlesFrom: 'right', fetched: ['i18n/qtbase_ar.qm'] },
-  { lang: 'ja', fetched: ['fonts/han-ja-bold.otf', 'fonts/han-ja-regular.otf', 'i18n/qtbase_ja.qm'] },
+  { lang: 'ar', titlesFrom: 'right', fetched: ['fonts/ar-DejaVuSans-Bold.ttf', 'fonts/ar-DejaVuSans.ttf', 'i18n/qtbase_ar.qm'] },
+  { lang: 'ja', fetched: ['fonts/ja-NotoSansCJK-Bold.otf', 'fonts/ja-NotoSansCJK-Regular.otf', 'i18n/qtbase_ja.qm'] },
+  { lang: 'ru', titlesFrom: 'left', fetched: ['fonts/ru-LiberationSans-Bold.ttf', 'fonts/ru-LiberationSans-Regular.ttf', 'fonts/ru-LiberationSerif-Bold.ttf', 'i18n/qtbase_ru.qm'] },
 ];
 // The x of each dark pixel on the menu bar, from the window's left.
 const titles = async ({ page, window: w }) => {
@@ -101,8 +144,28 @@ describe('the language follows the browser\'s', { skip }, () => {
       if (fetched.some((f) => f.startsWith('fonts/'))) { // without them the titles show boxes for their glyphs
         const bare = await load(lang, '**/fonts/*');
         assert.notDeepEqual(ink, await titles(bare));
+        assert.ok(bare.notice, 'the page says files did not come');
       }
     });
+});
+
+// The page installs as an app, and once visited plays with no network.
+describe('offline and installable', { skip }, () => {
+  test('Chromium finds nothing against installing it; a visit with no network starts the game', async () => {
+    const profile = await launchProfile(await mkdtemp(join(tmpdir(), 'tarnel-profile-')));
+    try {
+      const page = await profile.newPage(), shown = (m) => performance.getEntriesByName(m).length > 0;
+      await page.goto(server.url);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 120_000 });
+      const cdp = await profile.newCDPSession(page);
+      assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+      await profile.setOffline(true);
+      await page.reload();
+      await page.waitForFunction(shown, marks[1], { timeout: 120_000 });
+    } finally {
+      await profile.close();
+    }
+  });
 });
 
 // Last, on the English page whose game ended in a result box: the keyboard

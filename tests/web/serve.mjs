@@ -1,6 +1,7 @@
 // A static file server on 127.0.0.1 for the page's folder, as a static host
-// serves it: each file with its type, and compressed (brotli or gzip, at
-// their highest levels, made once per file) when the client takes it.
+// serves it: each file with its type and a date (which lets the browser keep
+// it), and compressed (brotli or gzip, at their highest levels, made once per
+// file) when the client takes it.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, resolve } from 'node:path';
@@ -18,7 +19,7 @@ const coders = {
 // Serves `folder`; `encoding` 'br', 'gzip' or 'none' is what the server offers.
 // Resolves to { url, log, close }: log holds { path, status, encoding, bytes } per request.
 export async function serve(folder, encoding = 'none') {
-  const root = resolve(folder), cache = new Map(), log = [];
+  const root = resolve(folder), cache = new Map(), log = [], started = new Date().toUTCString();
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
@@ -29,7 +30,7 @@ export async function serve(folder, encoding = 'none') {
     const body = await cache.get(key).catch(() => null);
     if (!body) return void (log.push({ path, status: 404, encoding: null, bytes: 0 }), response.writeHead(404).end());
     response.writeHead(200, { 'content-type': types[extname(file)] ?? 'application/octet-stream', 'content-length': body.length,
-      vary: 'accept-encoding', ...(coding && { 'content-encoding': coding }) });
+      vary: 'accept-encoding', 'last-modified': started, ...(coding && { 'content-encoding': coding }) });
     response.end(request.method === 'HEAD' ? undefined : body);
     log.push({ path, status: 200, encoding: coding, bytes: body.length });
   });

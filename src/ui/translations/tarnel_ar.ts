@@ -239,6 +239,11 @@
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
         <translation>العب مرة أخرى</translation>
     </message>
+    <message>
+        <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
+        <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
+        <translation>تعذّر تنزيل بعض ملفات لغتك: قد يظهر عدد من النصوص بالإنجليزية أو على شكل مربعات. أعد تحميل الصفحة للمحاولة مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -340,6 +345,14 @@
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>&amp;حول Tarnel</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::BoardElementsView</name>
+    <message>
+        <source>Board</source>
+        <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
+        <translation>رقعة</translation>
     </message>
 </context>
 <context>

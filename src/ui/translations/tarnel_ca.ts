@@ -195,6 +195,11 @@
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
         <translation>Torna a jugar</translation>
     </message>
+    <message>
+        <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
+        <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
+        <translation>No s&apos;han pogut baixar alguns fitxers del vostre idioma: és possible que certs textos es mostrin en anglès o com a quadrets. Recarregueu la pàgina per tornar-ho a provar.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -296,6 +301,14 @@
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>&amp;Quant al Tarnel</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::BoardElementsView</name>
+    <message>
+        <source>Board</source>
+        <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
+        <translation>Tauler</translation>
     </message>
 </context>
 <context>

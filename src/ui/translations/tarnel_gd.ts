@@ -217,6 +217,11 @@
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
         <translation>Cluich a-rithist</translation>
     </message>
+    <message>
+        <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
+        <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
+        <translation>Cha tàinig cuid dhe na faidhlichean airson do chànain: dh&apos;fhaoidte gun nochd corra theacsa sa Bheurla no mar bhogsaichean. Ath-luchdaich an duilleag airson feuchainn ris a-rithist.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -318,6 +323,14 @@
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>&amp;Mu Tarnel</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::BoardElementsView</name>
+    <message>
+        <source>Board</source>
+        <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
+        <translation>Bòrd</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,11 @@
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
         <translation>Igraj ponovno</translation>
     </message>
+    <message>
+        <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
+        <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
+        <translation>Neke datoteke za vaš jezik nije bilo moguće preuzeti: pojedini bi se tekstovi mogli prikazati na engleskom ili kao kvadratići. Ponovno učitajte stranicu da biste pokušali još jednom.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -307,6 +312,14 @@
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>&amp;O igri Tarnel</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::BoardElementsView</name>
+    <message>
+        <source>Board</source>
+        <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
+        <translation>Ploča</translation>
     </message>
 </context>
 <context>

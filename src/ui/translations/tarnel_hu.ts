@@ -184,6 +184,11 @@
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
         <translation>Még egy játék</translation>
     </message>
+    <message>
+        <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
+        <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
+        <translation>Az Ön nyelvéhez tartozó fájlok egy része nem töltődött le: egyes szövegek angolul vagy négyzetekként jelenhetnek meg. Próbálkozzon újra az oldal újratöltésével.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -285,6 +290,14 @@
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>A Tarnel &amp;névjegye</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::BoardElementsView</name>
+    <message>
+        <source>Board</source>
+        <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
+        <translation>Pálya</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,11 @@
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
         <translation>다시 하기</translation>
     </message>
+    <message>
+        <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
+        <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
+        <translation>사용 중인 언어의 파일 일부를 불러오지 못했습니다. 몇몇 텍스트가 영어나 네모 상자로 표시될 수 있습니다. 페이지를 새로 고쳐 다시 시도하세요.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -285,6 +290,14 @@
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
         <translation>Tarnel 정보(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnel::ui::BoardElementsView</name>
+    <message>
+        <source>Board</source>
+        <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
+        <translation>필드</translation>
     </message>
 </context>
 <context>
