@@ -119,6 +119,29 @@ describe('the board in the page\'s elements', { skip }, () => {
   });
 });
 
+// A whole game against the computer through the elements alone, the canvas
+// agreeing after every move, and the result heard; in a fresh page per language.
+describe('a whole game by the page\'s elements', { skip }, () => {
+  for (const lang of ['en-US', 'ar'])
+    test(`${lang}: every reply and the result said, the canvas agreeing move by move`, async () => {
+      const p = await load(lang), { page } = p;
+      const shown = () => page.evaluate(() => [...document.querySelectorAll('.board-cell')]
+        .map((c) => ({ red: 'r', yellow: 'y' })[c.dataset.kind] ?? '.').join(''));
+      for (let moves = 1; moves <= 68; moves++) {
+        await page.getByRole('grid').getByRole('gridcell', { disabled: false }).first().focus();
+        await page.keyboard.press('Space');
+        const now = await until(async () => { const b = await shown(); assert.equal(count(b, 'y'), moves); return b; });
+        if (moves < 68) await until(async () => assert.equal(await cells(p), now)); // then the result box stands over it
+      }
+      const box = page.getByRole('dialog');
+      await box.waitFor();
+      const news = await page.locator('#board-news p').allTextContents();
+      assert.equal(news.length, 4, 'each piece of news once');
+      assert.ok((await box.textContent()).includes(news.at(-1).slice(-12)), `the result said: ${news.at(-1)}`);
+      await page.context().close();
+    });
+});
+
 // The language is the browser's; fonts and Qt's catalogue are fetched only for the player's.
 const languages = [
   { lang: 'en-US', titlesFrom: 'left', fetched: [] },
