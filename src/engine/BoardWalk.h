@@ -31,6 +31,19 @@ std::optional<int> walkFrom(int from, Step step, const TakesFocus& takesFocus)
     return std::nullopt;
 }
 
+// The first cell from `from` on, in reading order and round past the last,
+// for which `takesFocus` holds, or none on a board with no such cell.
+template <typename TakesFocus> std::optional<int> firstFrom(int from, const TakesFocus& takesFocus)
+{
+    for (int step = 0; step < kCellCount; ++step) {
+        const int index = (from + step) % kCellCount;
+        if (takesFocus(index)) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
 // Whether a cell takes the keyboard's focus: a free one, in play.
 constexpr bool takesFocus(const Cell& cell)
 {

@@ -49,7 +49,7 @@ constexpr int kFetchLimitMs = 20'000;
 struct Fetch
 {
     std::function<void(const QByteArray&)> keep;
-    std::shared_ptr<std::function<void(bool)>> done; // told whether the file came
+    std::function<void(bool)> done; // told whether the file came
 };
 std::map<int, Fetch>& pending()
 {
@@ -74,7 +74,7 @@ void fileCame(int id, val data)
             .call<void>("set", data);
         fetch.keep(bytes);
     }
-    (*fetch.done)(came);
+    fetch.done(came);
 }
 
 EMSCRIPTEN_BINDINGS(tarnel_page)
@@ -201,15 +201,14 @@ void loadLanguageFiles(const QString& language,
                 QFontDatabase::addApplicationFontFromData(data);
             };
         }
-        fetch.done = std::make_shared<std::function<void(bool)>>(
-            [remaining, missing, file, then](bool came) {
-                if (!came) {
-                    *missing << file;
-                }
-                if (--*remaining == 0) {
-                    then(*missing);
-                }
-            });
+        fetch.done = [remaining, missing, file, then](bool came) {
+            if (!came) {
+                *missing << file;
+            }
+            if (--*remaining == 0) {
+                then(*missing);
+            }
+        };
         static int lastId = 0;
         pending().emplace(++lastId, std::move(fetch));
         fetchBesidePage(file.toUtf8().constData(), lastId, kFetchLimitMs);

@@ -187,13 +187,11 @@ void BoardElementsView::cellChanged(int index, const Cell& cell)
     elements_.setCell(index, kindOf(cell), GameTexts::cellName(index, cell.owner));
     // The focus leaves a cell just taken for the next one that is free.
     if (index == focusedCell_ && !takesFocus(cell)) {
-        for (int step = 1; step < kCellCount; ++step) {
-            const int next = (index + step) % kCellCount;
-            if (takesFocus(cells_[static_cast<std::size_t>(next)])) {
-                focusedCell_ = next;
-                elements_.focusCell(next);
-                break;
-            }
+        if (const auto next = firstFrom(index, [this](int at) {
+                return takesFocus(cells_[static_cast<std::size_t>(at)]);
+            })) {
+            focusedCell_ = *next;
+            elements_.focusCell(*next);
         }
     }
 }

@@ -39,12 +39,9 @@ void frmMain::moveBoardFocus(int from, Qt::Key key)
 void frmMain::returnFocusToBoard()
 {
     // Back to the cell last visited, or the next one after it that is free.
-    for (int step = 0; step < kCellCount; ++step) {
-        const int index = (lastFocusedCell_ + step) % kCellCount;
-        if (canTakeFocus(index)) {
-            Knop(index)->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+    if (const auto to =
+            firstFrom(lastFocusedCell_, [this](int index) { return canTakeFocus(index); })) {
+        Knop(*to)->setFocus(Qt::OtherFocusReason);
     }
 }
 
