@@ -110,6 +110,11 @@ function(tarnel_web_assets page_dir target)
       string(APPEND fetched_lines "${language} ${files}\n")
     endif()
   endforeach()
+  # What the page says before the program runs, in every language.
+  add_custom_command(OUTPUT ${page_dir}/loader-texts.js
+    COMMAND ${run} loader ${ts_files} ${page_dir}/loader-texts.js
+    DEPENDS ${script} ${ts_files} VERBATIM)
+  list(APPEND outputs ${page_dir}/loader-texts.js)
   add_custom_target(tarnel_web_assets ALL DEPENDS ${outputs})
   add_dependencies(${target} tarnel_web_assets)
 

@@ -17,7 +17,7 @@ TARNEL_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine dpkg-dev zip
   python3-pefile nsis x11-apps xvfb openbox xdotool
 )
-TARNEL_WEB_PACKAGES=(emscripten chromium python3-fonttools fonts-dejavu-core)
+TARNEL_WEB_PACKAGES=(emscripten chromium python3-fonttools fonts-dejavu-core xvfb xdotool)
 
 tarnel_install_missing() {
   local missing=()

@@ -50,6 +50,7 @@ gtest=()
 # How the source is changed for the target, in a copy of hard links (the
 # files changed are written anew, the shared source stays as it came).
 trim() { :; }
+patches=
 case $target in
   windows)
     # Debian's MinGW-w64; the Windows and offscreen platforms and styles.
@@ -84,12 +85,18 @@ case $target in
       done
       sed -i -E '/^set\(qstyle_resource_files/,/^\)/{/images\/(fusion_|left-|right-|up-|down-|cleartext-)/!{/"styles\/images\//d}}' \
         src/widgets/CMakeLists.txt
+      # Pointers meet scaled windows where they are drawn (the patch says
+      # why). The file is copied first: the source is Debian's, hard-linked.
+      local compositor=src/plugins/platforms/wasm/qwasmcompositor.cpp
+      cp "$compositor" "$compositor.own" && mv "$compositor.own" "$compositor"
+      patch -s -p1 < "$here/wasm-pointer.patch"
     }
+    patches=$(cat "$here/wasm-pointer.patch")
     ;;
   *) echo "build.sh: no target '$target' (windows or web)" >&2; exit 2 ;;
 esac
 key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" "${gtest[@]}" \
-  "$(cat "$toolchain")" "$(declare -f trim)" | sha256sum | cut -c1-12)
+  "$(cat "$toolchain")" "$(declare -f trim)" ${patches:+"$patches"} | sha256sum | cut -c1-12)
 cache=$tarnel_cache/qt-$target-$key
 prefix=$cache/prefix
 marker=$cache/built

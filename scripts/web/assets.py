@@ -18,9 +18,17 @@ TrueType face. Fails when a
 character has no glyph in the result.
 
 catalogue: Qt's catalogue QM cut to the parts the game's windows show, as
-a catalogue again (a few kB of Qt's fifty)."""
+a catalogue again (a few kB of Qt's fifty).
+
+  assets.py loader GAME.ts... OUT
+
+loader: what the page says before the program runs or after it ended
+(the game's "PageLoader" texts, and that the game has ended), in every language of the GAME.ts files, written to
+OUT as a script that sets tarnelLoaderTexts: for each language, its
+direction and each English text's translation."""
 import argparse
 import io
+import json
 import os
 import subprocess
 import sys
@@ -146,6 +154,37 @@ def cut_catalogue(qm, lconvert, out):
         os.remove(ts.name)
 
 
+# Said by the game once it has ended, and by the page when the program ends
+# before the game could say it.
+ENDED = {("GameTexts", "The game has ended."), ("GameTexts", "Play again")}
+
+
+def loader_texts(ts_files, out):
+    languages = {}
+    for path in ts_files:
+        root = ElementTree.parse(path).getroot()
+        language = os.path.basename(path)[len("tarnel_"):-len(".ts")]
+        words = {}
+        for context in root.iter("context"):
+            name = context.findtext("name")
+            for message in context.iter("message"):
+                if name != "PageLoader" and (name, message.findtext("source")) not in ENDED:
+                    continue
+                translation = message.find("translation")
+                if translation.get("type") not in ("unfinished", "vanished", "obsolete"):
+                    words[message.findtext("source")] = translation.text or ""
+        # The direction of the first strong letter of its texts.
+        strong = [unicodedata.bidirectional(c) for text in words.values() for c in text]
+        strong = [kind for kind in strong if kind in ("L", "R", "AL")]
+        direction = "rtl" if strong and strong[0] in ("R", "AL") else "ltr"
+        languages[language] = {"dir": direction, "texts": words}
+    with open(out, "w", encoding="utf-8") as script:
+        script.write("// Written by scripts/web/assets.py loader from the game's translations.\n")
+        script.write("self.tarnelLoaderTexts = ")
+        json.dump(languages, script, ensure_ascii=False, sort_keys=True, indent=0)
+        script.write(";\n")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     commands = parser.add_subparsers(dest="command", required=True)
@@ -159,7 +198,13 @@ def main():
     catalogue.add_argument("--lconvert", default="lconvert")
     catalogue.add_argument("qm")
     catalogue.add_argument("out")
+    loader = commands.add_parser("loader")
+    loader.add_argument("ts", nargs="+")
+    loader.add_argument("out")
     args = parser.parse_args()
+    if args.command == "loader":
+        loader_texts(args.ts, args.out)
+        return
     if args.command == "catalogue":
         cut_catalogue(args.qm, args.lconvert, args.out)
         return

@@ -6,10 +6,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
-#include <cmath>
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -100,37 +98,6 @@ QStringList filesFor(const QString& language)
     return {};
 }
 } // namespace
-
-void fitToViewport(QSize designSize, QSize frame)
-{
-    const val window = val::global("window");
-    const double width = window["innerWidth"].as<double>() - frame.width();
-    const double height = window["innerHeight"].as<double>() - frame.height();
-    // Rounded down, so that the scaled window never passes the edge.
-    const double scale = std::floor(1000 * std::min({1.0, width / designSize.width(),
-                                                     height / designSize.height()})) /
-                         1000;
-    if (scale < 1.0) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 3));
-    }
-}
-
-void manageMainWindowInPage(QWidget* mainWindow)
-{
-    QScreen* screen = QGuiApplication::primaryScreen();
-    QObject::connect(screen, &QScreen::availableGeometryChanged, mainWindow,
-                     [mainWindow](const QRect& available) {
-                         const QRect frame = mainWindow->frameGeometry();
-                         QRect centred = frame;
-                         centred.moveCenter(available.center());
-                         const QPoint shift = centred.topLeft() - frame.topLeft();
-                         for (QWidget* window : QApplication::topLevelWidgets()) {
-                             if (window->isVisible()) {
-                                 window->move(window->pos() + shift);
-                             }
-                         }
-                     });
-}
 
 void handKeyboardBack(QWidget* mainWindow)
 {

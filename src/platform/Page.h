@@ -13,15 +13,12 @@ class QWidget;
 
 namespace tarnel::platform {
 
-// Before the application: lets windows of `designSize` fit the viewport
-// inside a `frame` that keeps its size, scaling every window down (never
-// up) where the viewport is smaller.
-void fitToViewport(QSize designSize, QSize frame);
-
-// Does for `mainWindow` what a desktop's window manager would: keeps it
-// centred in the page when the viewport changes size (a phone turned, a
-// browser window resized), the windows over it moving with it.
-void manageMainWindowInPage(QWidget* mainWindow);
+// Scales every window whole, as a screen of higher density would, so that
+// `mainWindow` (made, not yet shown), its frame and menu bar included, fills
+// as much of the page as fits: down in a small viewport, up in a large one,
+// sharp either way. It scales again, the windows kept centred, whenever the
+// viewport changes (a phone turned, a browser window resized).
+void fitWindowsToPage(QWidget* mainWindow);
 
 // Hands `mainWindow` the keyboard again once the windows over it have
 // closed (a result, a help window), so that keyboard play goes on: what a

@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <qpa/qplatformwindow.h>
 
 namespace tarnel::platform {
 
@@ -72,11 +73,12 @@ public:
 
     void placeCells(const QRect& firstCell, int pitch) override
     {
-        // The window system's logical pixels to the page's: Qt's scale
-        // over the browser's own ratio of device pixels.
+        // The window system's logical pixels to the page's: Qt's own scale,
+        // without the density of the device.
         const QWindow* window = mainWindow_->windowHandle();
-        const double browser = val::global("window")["devicePixelRatio"].as<double>();
-        const double scale = window != nullptr ? window->devicePixelRatio() / browser : 1.0;
+        const double scale = window != nullptr && window->handle() != nullptr
+                                 ? window->devicePixelRatio() / window->handle()->devicePixelRatio()
+                                 : 1.0;
         board().call<void>("place", firstCell.x() * scale, firstCell.y() * scale,
                            firstCell.width() * scale, pitch * scale);
     }

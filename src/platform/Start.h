@@ -6,7 +6,7 @@
 // needs.
 #pragma once
 
-#include <QSize>
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -45,13 +45,15 @@ public:
 
 struct Game
 {
-    // The main window's client area at scale 1: the largest window shown.
-    QSize clientArea;
     // Sets the application's title, version and icon, once it exists.
     std::function<void()> describe;
     // Makes the program, once the language is installed.
     std::function<std::unique_ptr<Program>()> make;
 };
+
+// The shortcut for a new game here: Ctrl+N, or in a web page, where the
+// browser keeps Ctrl+N for a window of its own and never hands it over, F2.
+QKeySequence newGameShortcut();
 
 // Runs `game` to its end; returns the program's exit status. Whatever the
 // command line holds, Qt is handed the program's name alone, so that no

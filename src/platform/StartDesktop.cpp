@@ -9,6 +9,11 @@
 
 namespace tarnel::platform {
 
+QKeySequence newGameShortcut()
+{
+    return {Qt::CTRL | Qt::Key_N};
+}
+
 int run(int argc, char* argv[], const Game& game)
 {
     chooseWindowSystem();

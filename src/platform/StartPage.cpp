@@ -1,6 +1,6 @@
-// The start in a web page: the windows scaled to the viewport before the
-// application exists, the language taken from the browser, and the files
-// it needs fetched before the splash.
+// The start in a web page: the language taken from the browser, the files
+// it needs fetched before the splash, and the windows scaled to the page's
+// room once the main window is made.
 #include "Start.h"
 #include "platform/Page.h"
 #include "platform/PageElements.h"
@@ -11,17 +11,13 @@
 
 namespace tarnel::platform {
 
-namespace {
-// What the page's window manager puts around the main window, in the page's
-// own pixels at any scale (its frame and title bar), and the menu bar,
-// which scales with the client area.
-constexpr QSize kFrame(8, 30);
-constexpr int kMenuBar = 26;
-} // namespace
+QKeySequence newGameShortcut()
+{
+    return {QKeyCombination(Qt::Key_F2)};
+}
 
 int run(int argc, char* argv[], const Game& game)
 {
-    fitToViewport(game.clientArea + QSize(0, kMenuBar), kFrame);
     // These live on: the application's loop hands control back to the
     // browser, and the game goes on from its callbacks.
     static int qtArgc = argc > 0 ? 1 : 0;
@@ -38,7 +34,7 @@ int run(int argc, char* argv[], const Game& game)
         program->whenShown([] { markInPage("tarnel-main-window"); });
         program->start();
         QWidget* mainWindow = program->mainWindow();
-        manageMainWindowInPage(mainWindow);
+        fitWindowsToPage(mainWindow);
         // The board for screen readers and keyboards, in the page's own
         // elements beside the canvas.
         program->showBoardIn(pageElements(mainWindow));

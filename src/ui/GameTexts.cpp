@@ -171,3 +171,33 @@ QString GameTexts::filesMissingInPage()
 }
 
 } // namespace tarnel::ui
+
+namespace tarnel::ui {
+namespace {
+// What the web page says when the program itself did not come, before any
+// of it runs: the build copies these texts, with their translations, into
+// the page (scripts/web/assets.py loader).
+[[maybe_unused]] constexpr const char* kPageLoaderTexts[] = {
+    //: The web page, when the game's download stalled for half a minute.
+    QT_TRANSLATE_NOOP("PageLoader", "The game could not start: its files stopped coming. Check "
+                                    "the connection, then try again."),
+    //: The web page, when the server answered that a file of the game is not there.
+    QT_TRANSLATE_NOOP("PageLoader", "The game could not start: one of its files is missing on "
+                                    "the server."),
+    //: The web page, when the network failed while the game downloaded.
+    QT_TRANSLATE_NOOP("PageLoader", "The game could not start: the connection broke off while "
+                                    "it loaded. Check the connection, then try again."),
+    //: The web page, opened as a file (file://) rather than from a web server.
+    QT_TRANSLATE_NOOP("PageLoader", "The game could not start from a file on this computer: a "
+                                    "browser lets it load only from a web server."),
+    //: The web page, in a browser without WebAssembly.
+    QT_TRANSLATE_NOOP("PageLoader", "The game could not start: this browser cannot run it. A "
+                                    "recent Chrome, Edge, Firefox or Safari can."),
+    //: The web page, when the game failed to start for any other reason.
+    QT_TRANSLATE_NOOP("PageLoader", "The game could not start."),
+    //: A link under the web page's words that the game could not start: loads
+    //: the page again.
+    QT_TRANSLATE_NOOP("PageLoader", "Try again"),
+};
+} // namespace
+} // namespace tarnel::ui

@@ -2,6 +2,7 @@
 // mirrored from MenuState after every choice.
 #include "frmMain.h"
 #include "menus/MenuTree.h"
+#include "platform/Start.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -64,7 +65,7 @@ void frmMain::createMenus()
         actions_[slot(entry.item)] = action;
     }
     // Bound explicitly: the platform's standard Ctrl+X would be Cut.
-    actions_[slot(mnuNewGame)]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    actions_[slot(mnuNewGame)]->setShortcut(platform::newGameShortcut());
     actions_[slot(mnuFileExit)]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     syncMenus();
 }

@@ -2,12 +2,10 @@
 // (platform/Start.h).
 #include "platform/Start.h"
 #include "ui/Algemeen.h"
-#include "ui/frmMain.h"
 
 int main(int argc, char* argv[])
 {
-    return tarnel::platform::run(argc, argv,
-                                 {QSize(tarnel::ui::kClientWidth, tarnel::ui::kClientHeight),
-                                  &tarnel::ui::setApplicationProperties,
-                                  [] { return std::make_unique<tarnel::ui::Algemeen>(); }});
+    const tarnel::platform::Game game{&tarnel::ui::setApplicationProperties,
+                                      [] { return std::make_unique<tarnel::ui::Algemeen>(); }};
+    return tarnel::platform::run(argc, argv, game);
 }

@@ -1,8 +1,11 @@
 // Debian's Chromium driven headless, and the main window read from the
 // page's pixels: the client area of 495 x 356 under a menu bar, 15 x 10
-// cells at a pitch of 33 px, the window centred on a page of one colour.
+// cells at a pitch of 33, all times the scale the game fits the page with,
+// the window centred on a page of one colour.
 import { chromium } from 'playwright-core';
 import { inflateSync } from 'node:zlib';
+import { execFileSync, spawn } from 'node:child_process';
+import { once } from 'node:events';
 
 export const marks = ['tarnel-first-frame', 'tarnel-main-window'];
 const options = {
@@ -18,10 +21,25 @@ export const launch = () => chromium.launch(options);
 export const launchProfile = (folder) => chromium.launchPersistentContext(folder,
   { ...options, locale: 'en-US', viewport: { width: 1024, height: 768 } });
 
+// Chromium with a window on a display of its own, where `press` sends keys
+// as a real keyboard does (XTEST, through the browser, which keeps some of
+// them for itself), unlike the driver, which hands them to the page.
+export async function launchOnDisplay() {
+  const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+  const [number] = await once(xvfb.stdio[3], 'data'), env = { ...process.env, DISPLAY: `:${String(number).trim()}` };
+  const browser = await chromium.launch({ ...options, headless: false, env });
+  const xdotool = (...args) => execFileSync('xdotool', args, { env }).toString().trim();
+  return {
+    browser,
+    press: (key) => xdotool('windowfocus', '--sync', xdotool('search', '--sync', '--onlyvisible', '--class', 'chromium').split('\n').pop(), 'key', key),
+    close: () => browser.close().finally(() => xvfb.kill()),
+  };
+}
+
 // A fresh page in `lang` at `url`, once the game has shown its main window;
 // `requests` lists the paths it fetched; requests for `blocked` (a glob) fail.
-export async function open(browser, url, lang, blocked, timeout = 180_000) {
-  const context = await browser.newContext({ locale: lang, viewport: { width: 1024, height: 768 }, hasTouch: true });
+export async function open(browser, url, lang, blocked, timeout = 180_000, viewport = { width: 1024, height: 768 }) {
+  const context = await browser.newContext({ locale: lang, viewport, hasTouch: true });
   if (blocked) await context.route(blocked, (route) => route.abort());
   const page = await context.newPage();
   const requests = [];
@@ -30,8 +48,15 @@ export async function open(browser, url, lang, blocked, timeout = 180_000) {
   const shown = await page.waitForFunction((m) => performance.getEntriesByName(m).length > 0 ||
     document.querySelector('[role=alert]')?.textContent, marks[1], { timeout, polling: 100 }); // the page's error line
   if (await shown.jsonValue() !== true) throw new Error(await shown.jsonValue());
-  return { page, requests };
+  return { page, requests, scale: await scaleOf(page) };
 }
+
+// The scale of the game's windows in the page, read off its cells' elements.
+export const scaleOf = (page) => until(() => page.evaluate(() => {
+  const [a, b] = [...document.querySelectorAll('.board-cell')].map((c) => c.getBoundingClientRect().left);
+  if (!(b > a)) throw new Error('the cells are not placed yet');
+  return (b - a) / 33;
+}));
 
 // Retries `probe` (which throws until it holds) for up to `timeout` ms.
 export async function until(probe, timeout = 60_000) {
@@ -69,15 +94,17 @@ export function changed(image, reference, [x0, y0, x1, y1] = [0, 0, image.width,
 // The main window: all that is unlike the page's colour at its corner; its
 // client area centred across it, as far above its bottom as from its sides
 // (a frame or none), and its menu bar the rows of one colour at its left.
-export function findWindow(image) {
-  const w = changed(image, [...image.at(0, 0)]), border = (w.width - 495) / 2;
-  const clientLeft = w.left + border, clientTop = w.top + w.height - border - 356;
-  let menuTop = clientTop - 2; // over the line under the bar
-  while (menuTop > w.top && same(image.at(clientLeft + 1, menuTop - 1), image.at(clientLeft + 1, clientTop - 2))) menuTop--;
-  return { ...w, clientLeft, clientTop, menuTop };
+export function findWindow(image, scale = 1) {
+  const w = changed(image, [...image.at(0, 0)]), border = Math.round((w.width - 495 * scale) / 2);
+  const clientLeft = w.left + border, clientTop = Math.round(w.top + w.height - border - 356 * scale);
+  const bar = clientTop - Math.ceil(3 * scale); // over the line under the bar
+  let menuTop = bar;
+  while (menuTop > w.top && same(image.at(clientLeft + 1, menuTop - 1), image.at(clientLeft + 1, bar))) menuTop--;
+  return { ...w, clientLeft, clientTop, menuTop, scale, at: (x, y) => [Math.round(clientLeft + x * scale), Math.round(clientTop + y * scale)] };
 }
 
-export const cellCentre = (w, i) => [w.clientLeft + (i % 15) * 33 + 17, w.clientTop + Math.floor(i / 15) * 33 + 17];
+// Where a point of the client area, in the window's own pixels, is on the page.
+export const cellCentre = (w, i) => w.at((i % 15) * 33 + 16.5, Math.floor(i / 15) * 33 + 16.5);
 // The board as 150 letters: r red (#CC0000), y yellow (#FFFF00), . anything else.
 export const board = (image, w) => Array.from({ length: 150 }, (_, i) => image.at(...cellCentre(w, i)))
   .map((p) => (same(p, [0xcc, 0, 0]) ? 'r' : same(p, [0xff, 0xff, 0]) ? 'y' : '.')).join('');

@@ -6,7 +6,7 @@ import { serve } from './serve.mjs';
 import { mkdtemp } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { board, cellCentre, mostCells, changed, findWindow, launch, launchProfile, marks, open, shot, until } from './browser.mjs';
+import { board, cellCentre, mostCells, changed, findWindow, launch, launchOnDisplay, launchProfile, marks, open, scaleOf, shot, until } from './browser.mjs';
 
 const folder = process.env.TARNEL_WEB_PAGE, skip = !folder && 'TARNEL_WEB_PAGE names no page';
 let server, browser;
@@ -19,7 +19,7 @@ const load = async (lang, blocked) => {
   const p = await open(browser, server.url, lang, blocked);
   p.notice = await p.page.isVisible('#notice') && await p.page.textContent('#notice');
   if (p.notice) await p.page.click('#notice');
-  const drawn = async () => { const w = findWindow(await shot(p.page)); assert.ok(w.width >= 495 && w.width < 520, `the main window: ${w.width} px wide`); return w; };
+  const drawn = async () => { const w = findWindow(await shot(p.page), p.scale); assert.ok(Math.abs(w.width - 495 * p.scale) < 20, `the main window: ${w.width} px wide at ${p.scale}`); return w; };
   return { ...p, window: await until(drawn, 20_000) };
 };
 const pages = {}, visit = (lang) => (pages[lang] ??= load(lang));
@@ -29,10 +29,11 @@ const click = ({ page, window }, i) => page.mouse.click(...cellCentre(window, i)
 const fresh = async (p) => assert.equal(mostCells(await shot(p.page), p.window), 136); // free cells show the button face
 
 describe('the page in English', { skip }, () => {
-  test('draws the main window centred, a Normal field ready: 136 cells in play, 14 out', async () => {
+  test('draws the main window centred and scaled up to fill the page, a Normal field ready: 136 cells in play, 14 out', async () => {
     const p = await visit('en-US');
-    const { left, width, menuTop, clientTop } = p.window;
-    assert.ok(clientTop - menuTop > 15 && clientTop - menuTop < 40 && Math.abs(left * 2 + width - 1024) <= 2, `menu bar ${clientTop - menuTop} px, left ${left}`);
+    const { left, width, height, menuTop, clientTop, scale } = p.window;
+    assert.ok(clientTop - menuTop > 15 * scale && clientTop - menuTop < 40 * scale && Math.abs(left * 2 + width - 1024) <= 2, `menu bar ${clientTop - menuTop} px, left ${left}`);
+    assert.ok(33 * scale >= 44 && height > 0.9 * 768, `cells ${33 * scale} px apart, the window ${height} px high`);
     await fresh(p);
   });
 
@@ -47,13 +48,12 @@ describe('the page in English', { skip }, () => {
 
   const newGame = {
     'the mouse on the menu bar': async ({ page, window: w }) => {
-      const menu = [w.clientLeft, w.clientTop, w.clientLeft + 150, w.clientTop + 60], closed = await shot(page);
-      await page.mouse.click(w.clientLeft + 15, (w.menuTop + w.clientTop) / 2); // "Game"
-      await until(async () => assert.ok(changed(await shot(page), closed, menu).width > 40, 'its menu open'));
-      await page.mouse.click(w.clientLeft + 30, w.clientTop + 12); // its first item
+      const menu = [...w.at(0, 0), ...w.at(150, 60)], closed = await shot(page);
+      await page.mouse.click(w.at(15, 0)[0], (w.menuTop + w.clientTop) / 2); // "Game"
+      await until(async () => assert.ok(changed(await shot(page), closed, menu).width > 40 * w.scale, 'its menu open'));
+      await page.mouse.click(...w.at(30, 12)); // its first item
     },
     'Alt+G, N': ({ page }) => page.keyboard.press('Alt+g').then(() => page.keyboard.press('n')),
-    'Ctrl+N': ({ page }) => page.keyboard.press('Control+n'),
   };
   for (const [how, choose] of Object.entries(newGame))
     test(`"New game" by ${how} clears the board`, async () => {
@@ -75,11 +75,53 @@ describe('the page in English', { skip }, () => {
     const last = await shot(page);
     await click(p, 149);
     await until(async () => { // a window over the middle of the rows above the last
-      const b = changed(await shot(page), last, [w.clientLeft, w.clientTop, w.clientLeft + 495, w.clientTop + 9 * 33]);
-      assert.ok(b.width > 100 && b.height > 50 && Math.abs(b.left + b.width / 2 - w.clientLeft - 495 / 2) < 80, `a result box: ${b.width} x ${b.height}`);
+      const b = changed(await shot(page), last, [...w.at(0, 0), ...w.at(495, 9 * 33)]);
+      assert.ok(b.width > 100 * w.scale && b.height > 50 * w.scale && Math.abs(b.left + b.width / 2 - w.at(495 / 2, 0)[0]) < 80 * w.scale, `a result box: ${b.width} x ${b.height}`);
     });
     await page.keyboard.press('Enter');
     await until(() => fresh(p));
+  });
+});
+
+// The window fills the room the page has, and again when it changes.
+describe('the page\'s room', { skip }, () => {
+  test('a phone turned after loading shows the whole window, the canvas agreeing with the elements', async () => {
+    const context = await browser.newContext({ locale: 'en-US', viewport: { width: 844, height: 390 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
+    const page = await context.newPage();
+    await page.goto(server.url);
+    await page.waitForFunction((m) => performance.getEntriesByName(m).length > 0, marks[1], { timeout: 180_000 });
+    for (const [width, height] of [[844, 390], [390, 844]]) {
+      await page.setViewportSize({ width, height });
+      await until(async () => {
+        const { corners, zoom, room } = await page.evaluate(() => ({
+          corners: [0, 149].map((i) => document.querySelectorAll('.board-cell')[i].getBoundingClientRect().toJSON()),
+          zoom: visualViewport.scale * devicePixelRatio, room: [innerWidth, innerHeight] }));
+        const [first, last] = corners, image = await shot(page);
+        assert.ok(first.left >= 0 && first.top >= 0 && last.right <= room[0] && last.bottom <= room[1], `${width} x ${height}: cells from ${first.left}, ${first.top} to ${last.right}, ${last.bottom} in ${room}`);
+        const [a, b] = corners.map((c) => [...image.at(Math.round((c.left + c.width / 2) * zoom), Math.round((c.top + c.height / 2) * zoom))]);
+        assert.ok(a.join() === b.join() && a.join() !== [...image.at(0, 0)].join(), `free cells drawn under both corners' elements: ${a}, ${b}`);
+      }, 20_000);
+    }
+    await context.close();
+  });
+});
+
+// Keys as a real keyboard sends them, through the browser: the menu's
+// shortcut for a new game is one the browser hands to the page.
+describe('a real keyboard', { skip }, () => {
+  test('"New game" by the shortcut its menu shows in the page, F2', async () => {
+    const display = await launchOnDisplay();
+    try {
+      const { page } = await open(display.browser, server.url, 'en-US', undefined, 180_000, null);
+      const p = { page, window: findWindow(await shot(page), await scaleOf(page)) };
+      assert.equal(await page.getByRole('menuitem', { name: 'New game', includeHidden: true }).getAttribute('aria-keyshortcuts'), 'F2');
+      await click(p, 0);
+      await until(async () => assert.equal(count(await cells(p), 'y'), 1));
+      display.press('F2');
+      await until(() => fresh(p));
+    } finally {
+      await display.close();
+    }
   });
 });
 
@@ -88,7 +130,10 @@ describe('the page in English', { skip }, () => {
 describe('the board in the page\'s elements', { skip }, () => {
   test('names every cell in play, plays by the keyboard as the canvas does, mirrors the score\'s window and the menus', async () => {
     const p = await visit('en-US'), { page } = p, focused = () => page.evaluate(() => document.activeElement.getAttribute('aria-label') ?? document.activeElement.textContent);
-    assert.equal(await page.getByRole('grid', { name: 'Board' }).getByRole('gridcell').count(), 136);
+    const { nodes } = await (await page.context().newCDPSession(page)).send('Accessibility.getFullAXTree'); // as a screen reader reads it
+    const named = (role) => nodes.filter((n) => n.role?.value === role && !n.ignored).map((n) => n.name?.value);
+    assert.equal(named('gridcell').filter((name) => /^Row \d+, column \d+, free$/.test(name)).length, 136);
+    assert.deepEqual(named('button').filter((name) => / has /.test(name)), ['Red has 0 points', 'Yellow has 0 points']);
     await page.getByRole('gridcell', { name: 'Row 1, column 1, free' }).focus();
     await page.keyboard.press('Space');
     await until(async () => assert.equal((await cells(p))[0], 'r'));
@@ -153,7 +198,7 @@ const languages = [
 const titles = async ({ page, window: w }) => {
   const image = await shot(page), ink = [];
   for (let y = w.menuTop; y < w.clientTop; y++)
-    for (let x = w.clientLeft; x < w.clientLeft + 495; x++) if (image.at(x, y).reduce((a, b) => a + b) < 300) ink.push(x - w.clientLeft);
+    for (let x = 0; x < 495; x++) if (image.at(w.at(x, 0)[0], y).reduce((a, b) => a + b) < 300) ink.push(x);
   return ink;
 };
 describe('the language follows the browser\'s', { skip }, () => {
@@ -168,6 +213,38 @@ describe('the language follows the browser\'s', { skip }, () => {
         const bare = await load(lang, '**/fonts/*');
         assert.notDeepEqual(ink, await titles(bare));
         assert.ok(bare.notice, 'the page says files did not come');
+      }
+    });
+});
+
+// Files that do not come, for a German player: a stalled catalogue is given
+// up and the game starts; a stalled program or a missing loader ends in
+// words, each in German, with a link to try again.
+const failures = [
+  { what: 'a stalled catalogue', glob: '**/i18n/qtbase_de.qm' },
+  { what: 'a stalled program', glob: '**/tarnel.wasm', said: 'The game could not start: its files stopped coming. Check the connection, then try again.' },
+  { what: 'a missing loader', glob: '**/qtloader.js', status: 404, said: 'The game could not start: one of its files is missing on the server.' },
+];
+describe('files that do not come', { skip }, () => {
+  for (const { what, glob, status, said } of failures)
+    test(`${what}: ${said ? `"${said}"` : 'the game starts without it, and says so'}`, async () => {
+      const context = await browser.newContext({ locale: 'de-DE' });
+      try {
+        await context.route(glob, (route) => status && route.fulfill({ status, body: '' })); // else no answer
+        const page = await context.newPage(), german = (english) => page.evaluate((e) => tarnelLoaderTexts.de.texts[e], english);
+        await page.goto(server.url);
+        if (!said) {
+          await page.waitForFunction((m) => performance.getEntriesByName(m).length > 0, marks[1], { timeout: 120_000 });
+          assert.doesNotMatch(await page.locator('#notice').textContent({ timeout: 1000 }), /^Some files/);
+          return;
+        }
+        const alert = page.getByRole('alert');
+        await alert.waitFor({ timeout: 60_000 });
+        assert.deepEqual([await alert.textContent(), await page.evaluate(() => document.activeElement.textContent)],
+          [await german(said), await german('Try again')]);
+        assert.notEqual(await german(said), undefined);
+      } finally {
+        await context.close();
       }
     });
 });

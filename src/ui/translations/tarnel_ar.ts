@@ -348,6 +348,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>تعذّر تشغيل اللعبة: توقّف تنزيل ملفاتها. تحقّق من اتصالك بالإنترنت ثم حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>تعذّر تشغيل اللعبة: أحد ملفاتها غير موجود على الخادم.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>تعذّر تشغيل اللعبة: انقطع الاتصال أثناء تحميلها. تحقّق من اتصالك بالإنترنت ثم حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>تعذّر تشغيل اللعبة من ملف على هذا الحاسوب: لا يحمّلها المتصفح إلا من خادم ويب.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>تعذّر تشغيل اللعبة: هذا المتصفح لا يستطيع تشغيلها. يمكنك تشغيلها بإصدار حديث من Chrome أو Edge أو Firefox أو Safari.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>تعذّر تشغيل اللعبة.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>حاول مرة أخرى</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

@@ -304,6 +304,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>Играта не можа да се стартира: изтеглянето на файловете спря. Проверете връзката с интернет и опитайте отново.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>Играта не можа да се стартира: един от файловете на играта липсва на сървъра.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>Играта не можа да се стартира: връзката прекъсна по време на зареждането. Проверете връзката с интернет и опитайте отново.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>Играта не можа да се стартира от файл на този компютър: браузърът я зарежда само от уеб сървър.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>Играта не можа да се стартира: този браузър не може да я изпълни. Нова версия на Chrome, Edge, Firefox или Safari ще се справи.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>Играта не можа да се стартира.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Опитай отново</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

@@ -304,6 +304,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>No s&apos;ha pogut iniciar el joc: la baixada dels seus fitxers s&apos;ha aturat. Comproveu la connexió a internet i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>No s&apos;ha pogut iniciar el joc: falta un dels seus fitxers al servidor.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>No s&apos;ha pogut iniciar el joc: la connexió s&apos;ha interromput durant la càrrega. Comproveu la connexió a internet i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>No s&apos;ha pogut iniciar el joc des d&apos;un fitxer d&apos;aquest ordinador: els navegadors només el carreguen des d&apos;un servidor web.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>No s&apos;ha pogut iniciar el joc: aquest navegador no el pot executar. Una versió recent de Chrome, Edge, Firefox o Safari sí que pot.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>No s&apos;ha pogut iniciar el joc.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Torna-ho a provar</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

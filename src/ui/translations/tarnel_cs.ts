@@ -315,6 +315,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>Hru se nepodařilo spustit: stahování jejích souborů se zastavilo. Zkontrolujte připojení k internetu a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>Hru se nepodařilo spustit: na serveru chybí jeden z jejích souborů.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>Hru se nepodařilo spustit: během načítání se přerušilo připojení. Zkontrolujte připojení k internetu a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>Hru se nepodařilo spustit ze souboru v tomto počítači: prohlížeč ji načte jen z webového serveru.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>Hru se nepodařilo spustit: tento prohlížeč ji nepodporuje. Poradí si s ní aktuální Chrome, Edge, Firefox nebo Safari.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>Hru se nepodařilo spustit.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Zkusit znovu</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

@@ -304,6 +304,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>Spillet kunne ikke starte: overførslen af filerne gik i stå. Tjek din internetforbindelse, og prøv igen.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>Spillet kunne ikke starte: en af spillets filer mangler på serveren.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>Spillet kunne ikke starte: forbindelsen blev afbrudt under indlæsningen. Tjek din internetforbindelse, og prøv igen.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>Spillet kunne ikke starte fra en fil på denne computer: en browser indlæser det kun fra en webserver.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>Spillet kunne ikke starte: denne browser kan ikke køre det. Det kan en nyere version af Chrome, Edge, Firefox eller Safari.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>Spillet kunne ikke starte.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Prøv igen</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

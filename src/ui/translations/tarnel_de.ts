@@ -304,6 +304,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>Das Spiel konnte nicht gestartet werden: Die Spieldateien kamen nicht mehr an. Prüfen Sie die Internetverbindung und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>Das Spiel konnte nicht gestartet werden: Eine der Spieldateien fehlt auf dem Server.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>Das Spiel konnte nicht gestartet werden: Die Verbindung ist beim Laden abgebrochen. Prüfen Sie die Internetverbindung und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>Das Spiel konnte nicht aus einer Datei auf diesem Computer gestartet werden: Ein Browser lädt es nur von einem Webserver.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>Das Spiel konnte nicht gestartet werden: Dieser Browser kann es nicht ausführen. Mit einer aktuellen Version von Chrome, Edge, Firefox oder Safari klappt es.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>Das Spiel konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Noch einmal versuchen</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

@@ -293,6 +293,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>بازی اجرا نشد: بارگیری پرونده‌های بازی متوقف شد. اتصال اینترنت را بررسی و دوباره تلاش کنید.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>بازی اجرا نشد: یکی از پرونده‌های بازی روی سرور نیست.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>بازی اجرا نشد: هنگام بارگیری، اتصال قطع شد. اتصال اینترنت را بررسی و دوباره تلاش کنید.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>بازی از پرونده‌ای روی این رایانه اجرا نشد: مرورگر آن را فقط از یک سرور وب بارگذاری می‌کند.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>بازی اجرا نشد: این مرورگر نمی‌تواند آن را اجرا کند. با نسخهٔ جدید Chrome، Edge، Firefox یا Safari اجرا می‌شود.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>بازی اجرا نشد.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>تلاش دوباره</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

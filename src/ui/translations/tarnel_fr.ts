@@ -304,6 +304,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>Le jeu n&apos;a pas pu démarrer&#xa0;: le téléchargement de ses fichiers s&apos;est arrêté. Vérifiez votre connexion Internet, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>Le jeu n&apos;a pas pu démarrer&#xa0;: il manque l&apos;un de ses fichiers sur le serveur.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>Le jeu n&apos;a pas pu démarrer&#xa0;: la connexion a été interrompue pendant le chargement. Vérifiez votre connexion Internet, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>Le jeu n&apos;a pas pu démarrer à partir d&apos;un fichier de cet ordinateur&#xa0;: les navigateurs ne le chargent que depuis un serveur web.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>Le jeu n&apos;a pas pu démarrer&#xa0;: ce navigateur ne peut pas l&apos;exécuter. Une version récente de Chrome, Edge, Firefox ou Safari en est capable.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>Le jeu n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Réessayer</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

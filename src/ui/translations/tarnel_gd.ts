@@ -326,6 +326,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>Cha b&apos; urrainn dhan gheama tòiseachadh: sguir na faidhlichean aige a thighinn. Thoir sùil air a&apos; cheangal is feuch ris a-rithist.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>Cha b&apos; urrainn dhan gheama tòiseachadh: chan eil fear dhe na faidhlichean aige air an fhrithealaiche.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>Cha b&apos; urrainn dhan gheama tòiseachadh: chaidh an ceangal a bhriseadh fhad &apos;s a bha e a&apos; luchdadh. Thoir sùil air a&apos; cheangal is feuch ris a-rithist.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>Cha b&apos; urrainn dhan gheama tòiseachadh à faidhle air a&apos; choimpiutair seo: cha luchdaich brabhsair e ach o fhrithealaiche-lìn.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>Cha b&apos; urrainn dhan gheama tòiseachadh: chan urrainn dhan bhrabhsair seo a ruith. Ruithidh e ann an tionndadh ùr de Chrome, Edge, Firefox no Safari.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>Cha b&apos; urrainn dhan gheama tòiseachadh.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Feuch ris a-rithist</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

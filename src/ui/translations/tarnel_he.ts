@@ -304,6 +304,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>לא ניתן היה להפעיל את המשחק: הורדת הקבצים של המשחק נתקעה. בדקו את החיבור לאינטרנט ונסו שוב.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>לא ניתן היה להפעיל את המשחק: אחד הקבצים של המשחק חסר בשרת.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>לא ניתן היה להפעיל את המשחק: החיבור נותק בזמן הטעינה. בדקו את החיבור לאינטרנט ונסו שוב.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>לא ניתן היה להפעיל את המשחק מקובץ במחשב הזה: דפדפנים טוענים אותו רק משרת אינטרנט.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>לא ניתן היה להפעיל את המשחק: הדפדפן הזה לא יכול להריץ אותו. גרסה עדכנית של Chrome, Edge, Firefox או Safari תוכל להריץ אותו.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>לא ניתן היה להפעיל את המשחק.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>לנסות שוב</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

@@ -315,6 +315,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>Igru nije bilo moguće pokrenuti: preuzimanje njezinih datoteka zastalo je. Provjerite internetsku vezu i pokušajte ponovno.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>Igru nije bilo moguće pokrenuti: na poslužitelju nedostaje jedna od njezinih datoteka.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>Igru nije bilo moguće pokrenuti: veza se prekinula tijekom učitavanja. Provjerite internetsku vezu i pokušajte ponovno.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>Igru nije bilo moguće pokrenuti iz datoteke na ovom računalu: preglednik je učitava samo s web-poslužitelja.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>Igru nije bilo moguće pokrenuti: u ovom pregledniku igra ne radi. Radi u novijim verzijama preglednika Chrome, Edge, Firefox i Safari.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>Igru nije bilo moguće pokrenuti.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Pokušaj ponovno</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

@@ -293,6 +293,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>A játékot nem sikerült elindítani: leállt a fájljainak letöltése. Ellenőrizze az internetkapcsolatot, majd próbálkozzon újra.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>A játékot nem sikerült elindítani: az egyik fájlja hiányzik a kiszolgálóról.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>A játékot nem sikerült elindítani: betöltés közben megszakadt a kapcsolat. Ellenőrizze az internetkapcsolatot, majd próbálkozzon újra.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>A játékot nem sikerült fájlból elindítani ezen a számítógépen: a böngészők csak webkiszolgálóról töltik be.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>A játékot nem sikerült elindítani: ez a böngésző nem tudja futtatni. Egy friss Chrome, Edge, Firefox vagy Safari viszont igen.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>A játékot nem sikerült elindítani.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>Próbálja újra</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>

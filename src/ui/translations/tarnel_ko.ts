@@ -293,6 +293,44 @@
     </message>
 </context>
 <context>
+    <name>PageLoader</name>
+    <message>
+        <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
+        <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
+        <translation>게임을 시작하지 못했습니다. 게임 파일 다운로드가 도중에 멈췄습니다. 인터넷 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The game could not start: one of its files is missing on the server.</source>
+        <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
+        <translation>게임을 시작하지 못했습니다. 서버에 게임 파일 하나가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
+        <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
+        <translation>게임을 시작하지 못했습니다. 불러오는 도중에 연결이 끊어졌습니다. 인터넷 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
+        <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
+        <translation>이 컴퓨터에 있는 파일로는 게임을 시작하지 못했습니다. 브라우저는 웹 서버에서만 게임을 불러올 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
+        <extracomment>The web page, in a browser without WebAssembly.</extracomment>
+        <translation>게임을 시작하지 못했습니다. 이 브라우저에서는 게임을 실행할 수 없습니다. 최신 Chrome, Edge, Firefox 또는 Safari에서는 실행할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The game could not start.</source>
+        <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
+        <translation>게임을 시작하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
+        <translation>다시 시도</translation>
+    </message>
+</context>
+<context>
     <name>tarnel::ui::BoardElementsView</name>
     <message>
         <source>Board</source>
