@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace tarnel::platform {
 
@@ -323,9 +324,23 @@ public:
             QProxyStyle::drawControl(element, option, painter, widget);
             return;
         }
+        // A menu item's caption goes to the style without its mark: drawn
+        // whole, the style would hide the '&' yet count it when it elides
+        // the caption to the room it has, and a caption of wide letters
+        // (Japanese) that just fits loses its last ones.
+        std::optional<QStyleOptionMenuItem> unmarked;
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+            item != nullptr && element == CE_MenuItem) {
+            unmarked = *item;
+            const qsizetype tab = item->text.indexOf(QLatin1Char('\t'));
+            QString shown = accessKey(caption).shown;
+            unmarked->text = shown.replace(QLatin1Char('&'), QLatin1String("&&")) +
+                             (tab >= 0 ? item->text.mid(tab) : QString());
+        }
+        const QStyleOption* drawn = unmarked ? &*unmarked : option;
         drawingWhole_ = true;
         drawMarked(painter, caption, option->rect,
-                   [&](QPainter* on) { QProxyStyle::drawControl(element, option, on, widget); });
+                   [&](QPainter* on) { QProxyStyle::drawControl(element, drawn, on, widget); });
         drawingWhole_ = false;
     }
 

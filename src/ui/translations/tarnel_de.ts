@@ -308,7 +308,7 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>Das Spiel konnte nicht gestartet werden: Die Spieldateien kamen nicht mehr an. Prüfen Sie die Internetverbindung und versuchen Sie es dann noch einmal.</translation>
+        <translation>Das Spiel konnte nicht gestartet werden: Das Herunterladen der Spieldateien ist stehen geblieben. Prüfen Sie die Internetverbindung und versuchen Sie es dann noch einmal.</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
@@ -328,7 +328,7 @@
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
         <extracomment>The web page, in a browser without WebAssembly.</extracomment>
-        <translation>Das Spiel konnte nicht gestartet werden: Dieser Browser kann es nicht ausführen. Mit einer aktuellen Version von Chrome, Edge, Firefox oder Safari klappt es.</translation>
+        <translation>Das Spiel konnte nicht gestartet werden: Dieser Browser kann es nicht ausführen. Mit einer aktuellen Version von Chrome, Edge, Firefox oder Safari funktioniert es.</translation>
     </message>
     <message>
         <source>The game could not start.</source>

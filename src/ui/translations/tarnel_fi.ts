@@ -323,7 +323,7 @@
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
         <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
-        <translation>Peliä ei voitu käynnistää tiedostosta tällä tietokoneella: selain lataa sen vain verkkopalvelimelta.</translation>
+        <translation>Peliä ei voitu käynnistää tällä tietokoneella olevasta tiedostosta: selain lataa sen vain verkkopalvelimelta.</translation>
     </message>
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>

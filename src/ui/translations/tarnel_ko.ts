@@ -302,7 +302,7 @@
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
         <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
-        <translation>게임을 시작하지 못했습니다. 서버에 게임 파일 하나가 없습니다.</translation>
+        <translation>게임을 시작하지 못했습니다. 게임 파일 중 하나가 서버에 없습니다.</translation>
     </message>
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>

@@ -308,7 +308,7 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>Não foi possível iniciar o jogo: os arquivos do jogo pararam de chegar. Verifique a conexão com a internet e tente de novo.</translation>
+        <translation>Não foi possível iniciar o jogo: o download dos arquivos do jogo parou. Verifique a conexão com a internet e tente de novo.</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>

@@ -319,7 +319,7 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>Не вдалося запустити гру: завантаження її файлів зупинилося. Перевірте підключення до інтернету і спробуйте ще раз.</translation>
+        <translation>Не вдалося запустити гру: завантаження її файлів зупинилося. Перевірте підключення до інтернету й спробуйте ще раз.</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
@@ -329,7 +329,7 @@
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
         <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
-        <translation>Не вдалося запустити гру: під час завантаження обірвалося з’єднання. Перевірте підключення до інтернету і спробуйте ще раз.</translation>
+        <translation>Не вдалося запустити гру: під час завантаження обірвалося з’єднання. Перевірте підключення до інтернету й спробуйте ще раз.</translation>
     </message>
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
