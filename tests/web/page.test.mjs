@@ -64,6 +64,18 @@ describe('the page in English', { skip }, () => {
       await until(() => fresh(p));
     });
 
+  test('by touch, a menu closed by a tap outside it leaves the next title tapped to open its list', async () => {
+    const { page, window: w } = await visit('en-US'), bar = (w.menuTop + w.clientTop) / 2;
+    const closed = await shot(page), lists = [...w.at(0, 0), ...w.at(330, 120)];
+    const listWidth = async () => changed(await shot(page), closed, lists).width;
+    for (const title of [15, 150, 15, 105]) { // "Game", "Field", "Game", "Difficulty"
+      await page.touchscreen.tap(w.at(title, 0)[0], bar);
+      await until(async () => assert.ok(await listWidth() > 80 * w.scale, `the list under the title at ${title}`));
+      await page.touchscreen.tap(w.left + w.width / 2, w.top + 8); // the title bar
+      await until(async () => assert.ok(!(await listWidth() > 0), 'closed'));
+    }
+  });
+
   test('Human vs Human played to the end: the result box opens, and Enter closes it for a new game', async () => {
     const p = await visit('en-US'), { page, window: w } = p;
     await page.keyboard.press('Alt+p');
