@@ -26,6 +26,9 @@ class frmMain;
 
 class BoardElementsView : public QObject, public session::SessionView
 {
+    // Its texts are translated under its own name.
+    Q_OBJECT
+
 public:
     // `menus`, `mainWindow` and `elements` are borrowed and must outlive
     // this. `door` takes every request of the player.

@@ -182,6 +182,7 @@ describe('a whole game by the page\'s elements', { skip }, () => {
   for (const lang of ['en-US', 'ar'])
     test(`${lang}: every reply and the result said, the canvas agreeing move by move`, async () => {
       const p = await load(lang), { page } = p;
+      assert.equal(await page.getByRole('grid').getAttribute('aria-label') === 'Board', lang === 'en-US', 'the board named in the language');
       const shown = () => page.evaluate(() => [...document.querySelectorAll('.board-cell')]
         .map((c) => ({ red: 'r', yellow: 'y' })[c.dataset.kind] ?? '.').join(''));
       for (let moves = 1; moves <= 68; moves++) {
