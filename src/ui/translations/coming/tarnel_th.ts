@@ -36,87 +36,87 @@
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดงชนะ %n ต่อ %1 คะแนน</numerusform>
+            <numerusform>ฝ่ายแดง&#x200b;ชนะ %n ต่อ %1 คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลืองชนะ %n ต่อ %1 คะแนน</numerusform>
+            <numerusform>ฝ่ายเหลือง&#x200b;ชนะ %n ต่อ %1 คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>ไม่มีใครชนะ... ไม่มีใครแพ้ ทั้งสองฝ่ายมี %n คะแนนเท่ากัน</numerusform>
+            <numerusform>ไม่มี&#x200b;ใคร&#x200b;ชนะ... ไม่มี&#x200b;ใคร&#x200b;แพ้ ทั้งสอง&#x200b;ฝ่าย&#x200b;มี %n คะแนน&#x200b;เท่ากัน</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>ฝ่ายแดงนำฝ่ายเหลืองอยู่ 1 คะแนน</translation>
+        <translation>ฝ่ายแดง&#x200b;นำ&#x200b;ฝ่ายเหลือง&#x200b;อยู่ 1 คะแนน</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>ฝ่ายเหลืองนำฝ่ายแดงอยู่ 1 คะแนน</translation>
+        <translation>ฝ่ายเหลือง&#x200b;นำ&#x200b;ฝ่ายแดง&#x200b;อยู่ 1 คะแนน</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดงนำฝ่ายเหลืองอยู่ %n คะแนน</numerusform>
+            <numerusform>ฝ่ายแดง&#x200b;นำ&#x200b;ฝ่ายเหลือง&#x200b;อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลืองนำฝ่ายแดงอยู่ %n คะแนน</numerusform>
+            <numerusform>ฝ่ายเหลือง&#x200b;นำ&#x200b;ฝ่ายแดง&#x200b;อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>ฝ่ายแดงมี 1 คะแนน แหม ฝ่ายเหลืองก็มีเท่ากัน</translation>
+        <translation>ฝ่ายแดง&#x200b;มี 1 คะแนน แหม ฝ่ายเหลือง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>ฝ่ายเหลืองมี 1 คะแนน แหม ฝ่ายแดงก็มีเท่ากัน</translation>
+        <translation>ฝ่ายเหลือง&#x200b;มี 1 คะแนน แหม ฝ่ายแดง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดงมี %n คะแนน แหม ฝ่ายเหลืองก็มีเท่ากัน</numerusform>
+            <numerusform>ฝ่ายแดง&#x200b;มี %n คะแนน แหม ฝ่ายเหลือง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลืองมี %n คะแนน แหม ฝ่ายแดงก็มีเท่ากัน</numerusform>
+            <numerusform>ฝ่ายเหลือง&#x200b;มี %n คะแนน แหม ฝ่ายแดง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>ฝ่ายแดงตามหลังฝ่ายเหลืองอยู่ 1 คะแนน</translation>
+        <translation>ฝ่ายแดง&#x200b;ตามหลัง&#x200b;ฝ่ายเหลือง&#x200b;อยู่ 1 คะแนน</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>ฝ่ายเหลืองตามหลังฝ่ายแดงอยู่ 1 คะแนน</translation>
+        <translation>ฝ่ายเหลือง&#x200b;ตามหลัง&#x200b;ฝ่ายแดง&#x200b;อยู่ 1 คะแนน</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดงตามหลังฝ่ายเหลืองอยู่ %n คะแนน</numerusform>
+            <numerusform>ฝ่ายแดง&#x200b;ตามหลัง&#x200b;ฝ่ายเหลือง&#x200b;อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลืองตามหลังฝ่ายแดงอยู่ %n คะแนน</numerusform>
+            <numerusform>ฝ่ายเหลือง&#x200b;ตามหลัง&#x200b;ฝ่ายแดง&#x200b;อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message>
@@ -187,7 +187,7 @@
     <message>
         <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
         <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
-        <translation>ไฟล์บางไฟล์สำหรับภาษาของคุณโหลดมาไม่ครบ ข้อความบางส่วนอาจแสดงเป็นภาษาอังกฤษหรือเป็นกล่องสี่เหลี่ยม โปรดโหลดหน้านี้ใหม่เพื่อลองอีกครั้ง</translation>
+        <translation>ไฟล์&#x200b;บางไฟล์&#x200b;สำหรับ&#x200b;ภาษา&#x200b;ของคุณ&#x200b;โหลดมา&#x200b;ไม่ครบ ข้อความ&#x200b;บางส่วน&#x200b;อาจ&#x200b;แสดง&#x200b;เป็น&#x200b;ภาษาอังกฤษ&#x200b;หรือ&#x200b;เป็น&#x200b;กล่อง&#x200b;สี่เหลี่ยม โปรด&#x200b;โหลด&#x200b;หน้านี้&#x200b;ใหม่&#x200b;เพื่อ&#x200b;ลอง&#x200b;อีกครั้ง</translation>
     </message>
 </context>
 <context>
@@ -297,27 +297,27 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>เริ่มเกมไม่ได้: ไฟล์ของเกมหยุดดาวน์โหลดกลางคัน โปรดตรวจสอบการเชื่อมต่อ แล้วลองอีกครั้ง</translation>
+        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: ไฟล์&#x200b;ของเกม&#x200b;หยุด&#x200b;ดาวน์โหลด&#x200b;กลางคัน โปรด&#x200b;ตรวจสอบ&#x200b;การเชื่อมต่อ แล้ว&#x200b;ลอง&#x200b;อีกครั้ง</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
         <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
-        <translation>เริ่มเกมไม่ได้: ไม่พบไฟล์หนึ่งของเกมบนเซิร์ฟเวอร์</translation>
+        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: ไม่พบ&#x200b;ไฟล์หนึ่ง&#x200b;ของเกม&#x200b;บน&#x200b;เซิร์ฟเวอร์</translation>
     </message>
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
         <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
-        <translation>เริ่มเกมไม่ได้: การเชื่อมต่อขาดหายระหว่างโหลดเกม โปรดตรวจสอบการเชื่อมต่อ แล้วลองอีกครั้ง</translation>
+        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: การเชื่อมต่อ&#x200b;ขาดหาย&#x200b;ระหว่าง&#x200b;โหลด&#x200b;เกม โปรด&#x200b;ตรวจสอบ&#x200b;การเชื่อมต่อ แล้ว&#x200b;ลอง&#x200b;อีกครั้ง</translation>
     </message>
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
         <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
-        <translation>เริ่มเกมจากไฟล์บนคอมพิวเตอร์เครื่องนี้ไม่ได้: เบราว์เซอร์จะโหลดเกมได้จากเว็บเซิร์ฟเวอร์เท่านั้น</translation>
+        <translation>เริ่ม&#x200b;เกม&#x200b;จาก&#x200b;ไฟล์&#x200b;บน&#x200b;คอมพิวเตอร์&#x200b;เครื่องนี้&#x200b;ไม่ได้: เบราว์เซอร์&#x200b;จะ&#x200b;โหลด&#x200b;เกม&#x200b;ได้&#x200b;จาก&#x200b;เว็บ&#x200b;เซิร์ฟเวอร์&#x200b;เท่านั้น</translation>
     </message>
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
         <extracomment>The web page, in a browser without WebAssembly.</extracomment>
-        <translation>เริ่มเกมไม่ได้: เบราว์เซอร์นี้เปิดเกมนี้ไม่ได้ แต่ Chrome, Edge, Firefox หรือ Safari เวอร์ชันใหม่เปิดได้</translation>
+        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: เบราว์เซอร์นี้&#x200b;เปิด&#x200b;เกมนี้&#x200b;ไม่ได้ แต่ Chrome, Edge, Firefox หรือ Safari เวอร์ชัน&#x200b;ใหม่&#x200b;เปิด&#x200b;ได้</translation>
     </message>
     <message>
         <source>The game could not start.</source>
@@ -353,7 +353,7 @@
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>ติดต่อผู้พัฒนา Tarnel เพื่อรับข่าวสารหรือซอร์สโค้ด</translation>
+        <translation>ติดต่อ&#x200b;ผู้พัฒนา Tarnel เพื่อ&#x200b;รับ&#x200b;ข่าวสาร&#x200b;หรือ&#x200b;ซอร์สโค้ด</translation>
     </message>
     <message>
         <source>OK</source>
@@ -394,17 +394,17 @@
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>แต่ละช่องให้ผู้เล่น 1 คะแนน</translation>
+        <translation>แต่ละ&#x200b;ช่อง&#x200b;ให้&#x200b;ผู้เล่น 1 คะแนน</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>เมื่อผู้เล่นเลือกช่อง ทุกช่องที่ผู้เล่นคนนั้นเลือกไว้ก่อนแล้วซึ่งติดกับช่องนั้นเฉพาะที่มุม จะให้คะแนนเพิ่มอีกช่องละ 2 คะแนน</translation>
+        <translation>เมื่อ&#x200b;ผู้เล่น&#x200b;เลือก&#x200b;ช่อง ทุก&#x200b;ช่อง&#x200b;ที่&#x200b;ผู้เล่น&#x200b;คนนั้น&#x200b;เลือกไว้&#x200b;ก่อน&#x200b;แล้ว&#x200b;ซึ่ง&#x200b;ติด&#x200b;กับ&#x200b;ช่องนั้น&#x200b;เฉพาะ&#x200b;ที่&#x200b;มุม จะ&#x200b;ให้&#x200b;คะแนน&#x200b;เพิ่ม&#x200b;อีก&#x200b;ช่องละ 2 คะแนน</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>เมื่อผู้เล่นเลือกช่อง ทุกช่องที่ผู้เล่นคนนั้นเลือกไว้ก่อนแล้วซึ่งติดกับช่องนั้นทางด้านข้าง จะให้คะแนนเพิ่มอีกช่องละ 4 คะแนน</translation>
+        <translation>เมื่อ&#x200b;ผู้เล่น&#x200b;เลือก&#x200b;ช่อง ทุก&#x200b;ช่อง&#x200b;ที่&#x200b;ผู้เล่น&#x200b;คนนั้น&#x200b;เลือกไว้&#x200b;ก่อน&#x200b;แล้ว&#x200b;ซึ่ง&#x200b;ติด&#x200b;กับ&#x200b;ช่องนั้น&#x200b;ทาง&#x200b;ด้านข้าง จะ&#x200b;ให้&#x200b;คะแนน&#x200b;เพิ่ม&#x200b;อีก&#x200b;ช่องละ 4 คะแนน</translation>
     </message>
     <message>
         <source>Tarnel help</source>
