@@ -1,0 +1,131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th">
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>F%1</source>
+        <translation>F%1</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>ไม่ใช่(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ใช่(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>ล้มเลิก</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>นำไปใช้</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>รีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>ลองใหม่</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>คืนค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>ละเว้น</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>ไม่ใช่ทั้งหมด(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>บันทึกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>ละทิ้ง</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>ใช่ทั้งหมด(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as "LTR" for a language written left to right, "RTL" for right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>What's This?</source>
+        <translation>นี่คืออะไร?</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>แสดงรายละเอียด...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>ซ่อนรายละเอียด...</translation>
+    </message>
+</context>
+</TS>
