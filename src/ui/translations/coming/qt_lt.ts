@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Ctrl</source>
-        <translation>Vald</translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation>Lyg2</translation>
+        <translation>Shift</translation>
     </message>
 </context>
 <context>

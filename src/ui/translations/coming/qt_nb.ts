@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Shift</source>
-        <translation>Shift</translation>
+        <translation>Skift</translation>
     </message>
 </context>
 <context>
