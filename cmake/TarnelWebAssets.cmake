@@ -9,25 +9,39 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH tarnel_web_source_dir)
 set(TARNEL_QT_TRANSLATIONS /usr/share/qt6/translations
   CACHE PATH "The host Qt's own catalogues (qtbase_*.qm)")
 set(TARNEL_FONTS /usr/share/fonts
-  CACHE PATH "Where Debian's fonts-liberation, fonts-dejavu-core and fonts-noto-cjk put their faces")
+  CACHE PATH "Where Debian's fonts-liberation, fonts-dejavu-core, fonts-noto-core and fonts-noto-cjk put their faces")
 
 # Each script the Latin faces lack: its languages, and the faces each of
-# them fetches, cut to that language's texts. Liberation's own Cyrillic
-# letters replace the Latin cut (a face added later under the same name
-# wins); Arabic and Hebrew, which Liberation lacks, come from DejaVu Sans,
-# the face Qt's page platform falls back to for every family; the Han faces
-# are named by the game's fonts per language.
+# them fetches, cut to that language's texts. Liberation's own Cyrillic and
+# Greek letters replace the Latin cut (a face added later under the same
+# name wins); Arabic and Hebrew, which Liberation lacks, come from DejaVu
+# Sans, the face Qt's page platform falls back to for every family; the Han,
+# Devanagari, Bengali and Thai faces are named by the game's fonts per
+# language, the last three drawing their script beside the Latin faces; and
+# Vietnamese is written in Noto's faces, which have all of its letters.
 set(tarnel_latin_faces
   truetype/liberation/LiberationSans-Regular.ttf
   truetype/liberation/LiberationSans-Bold.ttf
   truetype/liberation/LiberationSerif-Bold.ttf)
-set(tarnel_script_groups cyrillic arabic_hebrew han)
-set(tarnel_cyrillic_languages bg ru uk)
-set(tarnel_cyrillic_faces ${tarnel_latin_faces})
+set(tarnel_script_groups cyrillic_greek arabic_hebrew han devanagari bengali thai vietnamese)
+set(tarnel_cyrillic_greek_languages bg el ru uk)
+set(tarnel_cyrillic_greek_faces ${tarnel_latin_faces})
 set(tarnel_arabic_hebrew_languages ar fa he)
 set(tarnel_arabic_hebrew_faces truetype/dejavu/DejaVuSans.ttf truetype/dejavu/DejaVuSans-Bold.ttf)
 set(tarnel_han_languages ja ko zh_CN zh_TW)
 set(tarnel_han_faces opentype/noto/NotoSansCJK-Regular.ttc opentype/noto/NotoSansCJK-Bold.ttc)
+set(tarnel_devanagari_languages hi)
+set(tarnel_bengali_languages bn)
+set(tarnel_thai_languages th)
+foreach(script Devanagari Bengali Thai)
+  string(TOLOWER ${script} group)
+  set(tarnel_${group}_faces
+    truetype/noto/NotoSans${script}-Regular.ttf truetype/noto/NotoSans${script}-Bold.ttf)
+  set(tarnel_${group}_options --beside-latin)
+endforeach()
+set(tarnel_vietnamese_languages vi)
+set(tarnel_vietnamese_faces truetype/noto/NotoSans-Regular.ttf truetype/noto/NotoSans-Bold.ttf
+  truetype/noto/NotoSerif-Bold.ttf)
 
 # The file beside the page a face becomes for `language`:
 # fonts/ru-LiberationSans-Regular.ttf; a collection's face is an .otf.
@@ -41,7 +55,8 @@ function(tarnel_fetched_face language face result)
 endfunction()
 
 # Makes, with the target tarnel_web_assets: in `page_dir`, i18n/qtbase_<L>.qm
-# for every language L of the game that Qt has a catalogue for, and the
+# for every language L of the game that Qt has a catalogue for (the game
+# carries its own few of Qt's texts, qt_<L>.ts, for the others), and the
 # fonts/ of each script group; in `target`, the Latin faces under :/fonts/
 # and under :/page/fetched one line per language that fetches anything:
 # the language, then the files.
@@ -70,6 +85,7 @@ function(tarnel_web_assets page_dir target)
     set(texts --ts ${ts})
     set(fetched)
     set(qt_qm_depends)
+    set(own_qt_ts ${tarnel_web_source_dir}/src/ui/translations/qt_${language}.ts)
     if(EXISTS ${qt_qm})
       set(qt_qm_depends ${qt_qm})
       add_custom_command(OUTPUT ${page_dir}/i18n/qtbase_${language}.qm
@@ -80,6 +96,9 @@ function(tarnel_web_assets page_dir target)
       list(APPEND outputs ${page_dir}/i18n/qtbase_${language}.qm)
       list(APPEND fetched i18n/qtbase_${language}.qm)
       list(APPEND texts --qt-qm ${qt_qm})
+    elseif(EXISTS ${own_qt_ts})
+      list(APPEND texts --ts ${own_qt_ts})
+      set(qt_qm_depends ${own_qt_ts})
     endif()
     set(group latin)
     foreach(candidate IN LISTS tarnel_script_groups)
@@ -100,7 +119,8 @@ function(tarnel_web_assets page_dir target)
       endforeach()
       add_custom_command(OUTPUT ${faces}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}/fonts
-        COMMAND ${run} faces --lconvert ${TARNEL_LCONVERT} --language ${language} ${texts} ${pairs}
+        COMMAND ${run} faces --lconvert ${TARNEL_LCONVERT} --language ${language}
+                ${tarnel_${group}_options} ${texts} ${pairs}
         DEPENDS ${script} ${ts} ${qt_qm_depends} VERBATIM
         COMMENT "Cutting the faces for ${language}")
       list(APPEND outputs ${faces})

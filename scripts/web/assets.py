@@ -2,7 +2,7 @@
 """The files the page carries for its languages, cut to what the game shows.
 
   assets.py faces [--ts GAME.ts]... [--qt-qm QM]... [--lconvert LCONVERT]
-                  [--language LANG] FACE OUT [FACE OUT]...
+                  [--language LANG] [--beside-latin] FACE OUT [FACE OUT]...
   assets.py catalogue --lconvert LCONVERT QM OUT
 
 faces: cuts each FACE to the characters a player can meet (every source
@@ -15,7 +15,9 @@ numbers are written with) and writes it to the OUT after it. A collection
 Simplified or Traditional Han forms) with that language's layout rules.
 The shaping tables and vertical metrics stay; so does the hinting of a
 TrueType face. Fails when a
-character has no glyph in the result.
+character has no glyph in the result. With --beside-latin the faces draw
+one script beside the program's Latin faces, which hold printable ASCII:
+each keeps the characters it has, and fails only for another one it lacks.
 
 catalogue: Qt's catalogue QM cut to the parts the game's windows show, as
 a catalogue again (a few kB of Qt's fifty).
@@ -113,8 +115,12 @@ def open_face(path, language):
     sys.exit(f"{path} has no face named {family}")
 
 
-def cut(path, language, wanted, out):
+def cut(path, language, wanted, out, beside_latin=False):
     face, tag = open_face(path, language)
+    if beside_latin:
+        own = face.getBestCmap()
+        printable_ascii = {chr(c) for c in range(0x20, 0x7F)}
+        wanted = {c for c in wanted if ord(c) in own or c not in printable_ascii}
     options = subset.Options()
     # A TrueType face keeps its hinting, so that the page draws its letters
     # and measures its words as before the cut; the Han collections' CFF
@@ -193,6 +199,8 @@ def main():
     faces.add_argument("--qt-qm", action="append", default=[], help="a Qt catalogue")
     faces.add_argument("--lconvert", default="lconvert")
     faces.add_argument("--language", help="the face of a collection")
+    faces.add_argument("--beside-latin", action="store_true",
+                       help="a script's faces, used beside the Latin ones")
     faces.add_argument("faces", nargs="+", help="FACE OUT pairs")
     catalogue = commands.add_parser("catalogue")
     catalogue.add_argument("--lconvert", default="lconvert")
@@ -212,7 +220,7 @@ def main():
         parser.error("each face needs the file to write")
     wanted = characters(args.ts, args.qt_qm, args.lconvert)
     for path, out in zip(args.faces[::2], args.faces[1::2]):
-        cut(path, args.language, wanted, out)
+        cut(path, args.language, wanted, out, args.beside_latin)
 
 
 if __name__ == "__main__":

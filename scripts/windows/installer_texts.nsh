@@ -1,8 +1,9 @@
 ; The languages of setup.exe and uninstall.exe (included after their pages)
 ; and their own texts; NSIS's Modern UI brings the rest.
-; The game's languages, chosen by Windows' display language (a regional
-; variant takes its language's; Traditional Chinese before Simplified, as
-; the game gives zh_HK); English everywhere else.
+; The game's languages (but Bengali, which NSIS has none for), chosen by
+; Windows' display language (a regional variant takes its language's;
+; Traditional Chinese before Simplified, as the game gives zh_HK); English
+; everywhere else.
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Arabic"
 !insertmacro MUI_LANGUAGE "Bulgarian"
@@ -32,6 +33,17 @@
 !insertmacro MUI_LANGUAGE "Spanish"
 !insertmacro MUI_LANGUAGE "Turkish"
 !insertmacro MUI_LANGUAGE "Ukrainian"
+!insertmacro MUI_LANGUAGE "Greek"
+!insertmacro MUI_LANGUAGE "Estonian"
+!insertmacro MUI_LANGUAGE "Hindi"
+!insertmacro MUI_LANGUAGE "Indonesian"
+!insertmacro MUI_LANGUAGE "Lithuanian"
+!insertmacro MUI_LANGUAGE "Norwegian"
+!insertmacro MUI_LANGUAGE "Romanian"
+!insertmacro MUI_LANGUAGE "Slovenian"
+!insertmacro MUI_LANGUAGE "Swedish"
+!insertmacro MUI_LANGUAGE "Thai"
+!insertmacro MUI_LANGUAGE "Vietnamese"
 ; Shown when tarnel.exe is running; the buttons are Windows' Retry and
 ; Cancel.
 LangString GameRunning ${LANG_ENGLISH} "Tarnel is running. Close the game and try again."
@@ -63,3 +75,14 @@ LangString GameRunning ${LANG_SLOVAK} "Tarnel je spustený. Zatvorte hru a skús
 LangString GameRunning ${LANG_SPANISH} "Tarnel se está ejecutando. Cierre el juego y vuelva a intentarlo."
 LangString GameRunning ${LANG_TURKISH} "Tarnel çalışıyor. Oyunu kapatıp yeniden deneyin."
 LangString GameRunning ${LANG_UKRAINIAN} "Tarnel запущено. Закрийте гру та спробуйте ще раз."
+LangString GameRunning ${LANG_GREEK} "Το Tarnel εκτελείται. Κλείστε το παιχνίδι και δοκιμάστε ξανά."
+LangString GameRunning ${LANG_ESTONIAN} "Tarnel töötab. Sulge mäng ja proovi uuesti."
+LangString GameRunning ${LANG_HINDI} "Tarnel चल रहा है। खेल बंद करें और फिर से कोशिश करें।"
+LangString GameRunning ${LANG_INDONESIAN} "Tarnel sedang berjalan. Tutup permainan, lalu coba lagi."
+LangString GameRunning ${LANG_LITHUANIAN} "Tarnel veikia. Uždarykite žaidimą ir bandykite dar kartą."
+LangString GameRunning ${LANG_NORWEGIAN} "Tarnel kjører. Lukk spillet og prøv igjen."
+LangString GameRunning ${LANG_ROMANIAN} "Tarnel rulează. Închideți jocul și încercați din nou."
+LangString GameRunning ${LANG_SLOVENIAN} "Tarnel se izvaja. Zaprite igro in poskusite znova."
+LangString GameRunning ${LANG_SWEDISH} "Tarnel körs. Stäng spelet och försök igen."
+LangString GameRunning ${LANG_THAI} "Tarnel กำลังทำงานอยู่ โปรดปิดเกมแล้วลองอีกครั้ง"
+LangString GameRunning ${LANG_VIETNAMESE} "Tarnel đang chạy. Hãy đóng trò chơi rồi thử lại."

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QLabel>
 #include <QPushButton>
@@ -13,36 +14,46 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace tarnel::platform {
 
 namespace {
-// The Han faces of each language that writes Han characters: sans serif,
-// then serif; the free Noto faces first, then the ones Windows ships.
-struct HanFaces
+// The faces of each language whose letters the classic faces lack or draw
+// only in part: sans serif, then serif; the free Noto faces first, then the
+// ones Windows ships. Han, Devanagari, Bengali and Thai faces come after the
+// classic faces, which keep the Latin letters and digits; Vietnamese is
+// written in one face whole, as mixing faces within a word would show.
+struct LanguageFaces
 {
     const char* language;
+    bool whole;
     std::array<const char*, 2> sans;
     std::array<const char*, 2> serif;
 };
-constexpr std::array<HanFaces, 4> kHanFaces{{
-    {"ja", {"Noto Sans CJK JP", "Yu Gothic UI"}, {"Noto Serif CJK JP", "Yu Mincho"}},
-    {"ko", {"Noto Sans CJK KR", "Malgun Gothic"}, {"Noto Serif CJK KR", "Batang"}},
-    {"zh_CN", {"Noto Sans CJK SC", "Microsoft YaHei"}, {"Noto Serif CJK SC", "SimSun"}},
-    {"zh_TW", {"Noto Sans CJK TC", "Microsoft JhengHei"}, {"Noto Serif CJK TC", "PMingLiU"}},
+constexpr std::array<LanguageFaces, 8> kLanguageFaces{{
+    {"ja", false, {"Noto Sans CJK JP", "Yu Gothic UI"}, {"Noto Serif CJK JP", "Yu Mincho"}},
+    {"ko", false, {"Noto Sans CJK KR", "Malgun Gothic"}, {"Noto Serif CJK KR", "Batang"}},
+    {"zh_CN", false, {"Noto Sans CJK SC", "Microsoft YaHei"}, {"Noto Serif CJK SC", "SimSun"}},
+    {"zh_TW", false, {"Noto Sans CJK TC", "Microsoft JhengHei"}, {"Noto Serif CJK TC", "PMingLiU"}},
+    {"hi", false, {"Noto Sans Devanagari", "Nirmala UI"}, {"Noto Serif Devanagari", "Nirmala UI"}},
+    {"bn", false, {"Noto Sans Bengali", "Nirmala UI"}, {"Noto Serif Bengali", "Nirmala UI"}},
+    {"th", false, {"Noto Sans Thai", "Leelawadee UI"}, {"Noto Serif Thai", "Leelawadee UI"}},
+    {"vi", true, {"Noto Sans", "Segoe UI"}, {"Noto Serif", "Times New Roman"}},
 }};
 
-struct HanChoice
+struct FaceChoice
 {
+    bool whole = false;
     QStringList sans;
     QStringList serif;
     QFont applicationDefault; // as it was before any language touched it
     bool saved = false;
 };
 
-HanChoice& hanChoice()
+FaceChoice& faceChoice()
 {
-    static HanChoice choice;
+    static FaceChoice choice;
     return choice;
 }
 
@@ -53,7 +64,9 @@ QStringList familyNames(const std::array<const char*, 2>& names)
 
 QFont font(QStringList families, QFont::StyleHint hint, qreal points, bool bold)
 {
-    families += hint == QFont::Serif ? hanChoice().serif : hanChoice().sans;
+    const FaceChoice& choice = faceChoice();
+    const QStringList& language = hint == QFont::Serif ? choice.serif : choice.sans;
+    families = choice.whole ? language + families : families + language;
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(hint);
@@ -99,29 +112,32 @@ QFont serifBold(qreal points)
                 QFont::Serif, points, true);
 }
 
-void setHanLanguage(const QString& language)
+void setLanguageFaces(const QString& language)
 {
-    HanChoice& choice = hanChoice();
+    FaceChoice& choice = faceChoice();
     if (!choice.saved) {
         choice.applicationDefault = QApplication::font();
         choice.saved = true;
     }
-    const auto* faces = std::find_if(kHanFaces.begin(), kHanFaces.end(), [&](const HanFaces& f) {
-        return language == QLatin1String(f.language);
-    });
-    if (faces == kHanFaces.end()) {
+    const auto* faces =
+        std::find_if(kLanguageFaces.begin(), kLanguageFaces.end(),
+                     [&](const LanguageFaces& f) { return language == QLatin1String(f.language); });
+    if (faces == kLanguageFaces.end()) {
+        choice.whole = false;
         choice.sans.clear();
         choice.serif.clear();
         QApplication::setFont(choice.applicationDefault);
         return;
     }
+    choice.whole = faces->whole;
     choice.sans = familyNames(faces->sans);
     choice.serif = familyNames(faces->serif);
     // The default font by the face it really is (a generic name such as
-    // "Sans Serif" would hand every character to the Han face).
-    QFont withHan = choice.applicationDefault;
-    withHan.setFamilies(QStringList{QFontInfo(choice.applicationDefault).family()} + choice.sans);
-    QApplication::setFont(withHan);
+    // "Sans Serif" would hand every character to the language's face).
+    const QStringList own{QFontInfo(choice.applicationDefault).family()};
+    QFont withLanguage = choice.applicationDefault;
+    withLanguage.setFamilies(choice.whole ? choice.sans + own : own + choice.sans);
+    QApplication::setFont(withLanguage);
 }
 
 int lineHeight(const QString& text, const QFont& font)
@@ -144,13 +160,51 @@ int lineHeight(const QString& text, const QFont& font)
     return static_cast<int>(ascent + descent);
 }
 
-void fitOneLine(QLabel* label, int maxHeight)
+int textHeight(const QLabel* label, const QFont& font)
+{
+    QTextOption option;
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    QTextLayout layout(label->text(), font);
+    layout.setTextOption(option);
+    // Line under line, each from a whole pixel after the font's leading, as
+    // the labels draw them.
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal y = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        y = std::ceil(y + leading);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    int bottom = 0;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        qreal ascent = std::round(line.ascent());
+        qreal descent = std::round(line.descent());
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            ascent = std::max(ascent, std::round(run.rawFont().ascent()));
+            descent = std::max(descent, std::round(run.rawFont().descent()));
+        }
+        // Glyphs stand on a whole-pixel baseline.
+        const qreal baseline = std::round(line.y() + line.ascent());
+        bottom = std::max(bottom, static_cast<int>(baseline + descent));
+        if (baseline - ascent < 0) {
+            // Above the top: no room below helps.
+            return std::numeric_limits<int>::max();
+        }
+    }
+    return bottom;
+}
+
+void fitLines(QLabel* label, int maxHeight)
 {
     QFont font = label->font();
-    int needed = lineHeight(label->text(), font);
+    int needed = textHeight(label, font);
     while (needed > maxHeight && font.pointSizeF() - kPointStep >= kSmallestPoints) {
         font.setPointSizeF(font.pointSizeF() - kPointStep);
-        needed = lineHeight(label->text(), font);
+        needed = textHeight(label, font);
     }
     if (font != label->font()) {
         label->setFont(font);

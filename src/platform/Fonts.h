@@ -2,10 +2,12 @@
 // platform lacks them, the metric-compatible Liberation faces stand in
 // (narrower than most default sans serifs, so captions keep fitting).
 //
-// Han characters are drawn in the shapes of the language the game speaks
-// (Japanese 説, Traditional Chinese 說), whatever the locale says: every
-// font of the windows, the application's default font included, names the
-// language's Han faces after its own.
+// Each language's letters are drawn by faces that have them: Han
+// characters in the shapes of the language the game speaks (Japanese 説,
+// Traditional Chinese 說), whatever the locale says; Devanagari, Bengali and
+// Thai by their scripts' faces; Vietnamese by one face that has every one of
+// its letters. Every font of the windows, the application's default font
+// included, names the language's faces.
 #pragma once
 
 #include <QFont>
@@ -24,21 +26,28 @@ QFont sansSerifBold(qreal points);
 // "Times New Roman" at `points`, bold.
 QFont serifBold(qreal points);
 
-// Makes the fonts above, and the application's default font, draw Han
-// characters as `language` ("ja", "ko", "zh_CN", "zh_TW"; any other, or ""
-// for English, leaves the choice to the font configuration) writes them.
-void setHanLanguage(const QString& language);
+// Makes the fonts above, and the application's default font, draw the
+// letters of `language` ("ja", "ko", "zh_CN", "zh_TW", "hi", "bn", "th",
+// "vi") in its faces; any other, or "" for English, leaves the choice to the
+// font configuration.
+void setLanguageFaces(const QString& language);
 
 // The height one line of `text` takes in `font` and the fonts Qt falls back
 // to for its characters: from the top of the tallest to the bottom of the
 // deepest, in whole pixels.
 int lineHeight(const QString& text, const QFont& font);
 
-// Lets the one line of `label` (aligned to its top) show whole: the label
+// The height the lines of `label`'s text take in `font`, laid out as the
+// label lays them out (wrapped at its width where it wraps; aligned to its
+// top): down to the lowest glyph of every font that draws them, or more than
+// any room where a glyph reaches above the top.
+int textHeight(const QLabel* label, const QFont& font);
+
+// Lets the lines of `label` (aligned to its top) show whole: the label
 // grows downwards as far as `maxHeight`, the room above the next control,
-// and where even that is too little its font gets smaller until the line
-// fits. A label whose line fits keeps its height and font.
-void fitOneLine(QLabel* label, int maxHeight);
+// and where even that is too little its font gets smaller until the lines
+// fit. A label whose lines fit keeps its height and font.
+void fitLines(QLabel* label, int maxHeight);
 
 // What the style adds across to a caption when it sizes a push button to
 // it: frame, margins and default-button indicator.

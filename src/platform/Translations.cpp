@@ -27,7 +27,7 @@ Installed& installed()
 
 // What the language decides besides the texts: the direction, the digits
 // of numbers ("%Ln", "%L1"; without group separators, as scores are
-// written), the shapes of Han characters and the access keys' underlines.
+// written), the faces of its letters and the access keys' underlines.
 void applyLanguage(const QString& language)
 {
     if (language.isEmpty()) {
@@ -42,7 +42,7 @@ void applyLanguage(const QString& language)
         QGuiApplication::setLayoutDirection(locale.textDirection());
     }
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-        setHanLanguage(language);
+        setLanguageFaces(language);
         showAccessKeysOnlyWithAlt(writesJoinedLetters(language));
     }
 }
@@ -90,6 +90,10 @@ QString match(const Entry& entry, const QStringList& available)
     }
     if (entry.language == QLatin1String("pt")) {
         return offer(QStringLiteral("pt_BR"));
+    }
+    if (entry.language == QLatin1String("no")) {
+        // Norwegian as such is written in Bokmål by most.
+        return offer(QStringLiteral("nb"));
     }
     return offer(entry.language);
 }
@@ -168,10 +172,13 @@ QString installTranslations(const QString& language)
     QCoreApplication::installTranslator(current.game.get());
 
     // Qt's own texts only in the language the game speaks, so that an
-    // English game never shows a foreign OK button.
+    // English game never shows a foreign OK button: Qt's catalogue, or where
+    // Qt has none for the language, the few texts the game's windows show
+    // from Qt, carried in the program.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_") + language,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load(QStringLiteral("qt_") + language, kResourceFolder)) {
         current.qt = std::move(qt);
         QCoreApplication::installTranslator(current.qt.get());
     }

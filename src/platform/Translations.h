@@ -26,8 +26,8 @@ struct LocaleEnvironment
 // LANG; LANGUAGE counts only when that locale is not C or POSIX. An English,
 // C or POSIX entry chooses English and ends the search. A regional variant
 // without a translation of its own gets its language's (de_AT: de); Chinese
-// goes by script (zh_HK, zh_MO: zh_TW; zh_SG: zh_CN) and any Portuguese gets
-// pt_BR.
+// goes by script (zh_HK, zh_MO: zh_TW; zh_SG: zh_CN), any Portuguese gets
+// pt_BR and Norwegian (no) Bokmål (nb).
 QString chooseLanguage(const LocaleEnvironment& environment, const QStringList& available);
 
 // The first of `preferences` ("nl-BE", "zh-Hant-TW", "de_AT.UTF-8") that

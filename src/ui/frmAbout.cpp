@@ -105,8 +105,10 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, kFixedDialogFlags)
 
     // Every letter whole, descenders and taller scripts included: the version
     // may take the room down to the description, which has none to spare.
-    platform::fitOneLine(lblVersion_, twips(945 - 630));
-    platform::fitOneLine(lblDescription_, twips(225));
+    platform::fitLines(lblVersion_, twips(945 - 630));
+    platform::fitLines(lblDescription_, twips(225));
+    // Its two lines may take the room down to the separator.
+    platform::fitLines(label1_, twips(1680 - 1155));
 
     cmdOK_->setFocus(Qt::OtherFocusReason);
 }

@@ -46,7 +46,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     lblWelcome_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblWelcome_->setFont(platform::serifBold(18));
     // A taller script's line may take the free room down to the name.
-    platform::fitOneLine(lblWelcome_, twips(1920 - 1320));
+    platform::fitLines(lblWelcome_, twips(1920 - 1320));
 
     // The design text "Product" gives way to the application title at load.
     lblProductName_ = new QLabel(QStringLiteral("Product"), fraMainFrame_);
@@ -55,6 +55,8 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     lblProductName_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblProductName_->setFont(platform::serifBold(29.25));
     lblProductName_->setText(QCoreApplication::applicationName());
+    // As tall as the language's serif face draws it, down to the frame.
+    platform::fitLines(lblProductName_, twips(3480 - 1920));
 
     platform::placeForDirection(this);
     platform::placeForDirection(fraMainFrame_);

@@ -206,6 +206,7 @@ const languages = [
   { lang: 'ar', titlesFrom: 'right', fetched: ['fonts/ar-DejaVuSans-Bold.ttf', 'fonts/ar-DejaVuSans.ttf', 'i18n/qtbase_ar.qm'] },
   { lang: 'ja', fetched: ['fonts/ja-NotoSansCJK-Bold.otf', 'fonts/ja-NotoSansCJK-Regular.otf', 'i18n/qtbase_ja.qm'] },
   { lang: 'ru', titlesFrom: 'left', fetched: ['fonts/ru-LiberationSans-Bold.ttf', 'fonts/ru-LiberationSans-Regular.ttf', 'fonts/ru-LiberationSerif-Bold.ttf', 'i18n/qtbase_ru.qm'] },
+  { lang: 'th', titlesFrom: 'left', fetched: ['fonts/th-NotoSansThai-Bold.ttf', 'fonts/th-NotoSansThai-Regular.ttf'] },
 ];
 // The x of each dark pixel on the menu bar, from the window's left.
 const titles = async ({ page, window: w }) => {

@@ -1,204 +1,193 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="bn">
+<TS version="2.1" language="vi">
 <context>
     <name>GameTexts</name>
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>লালের 1 পয়েন্ট</translation>
+        <translation>Đỏ có 1 điểm</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>লালের %n পয়েন্ট</numerusform>
-            <numerusform>লালের %n পয়েন্ট</numerusform>
+            <numerusform>Đỏ có %n điểm</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>হলুদের 1 পয়েন্ট</translation>
+        <translation>Vàng có 1 điểm</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>হলুদের %n পয়েন্ট</numerusform>
-            <numerusform>হলুদের %n পয়েন্ট</numerusform>
+            <numerusform>Vàng có %n điểm</numerusform>
         </translation>
     </message>
     <message>
         <source>G A M E  O V E R</source>
         <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
-        <translation>খেলা শেষ</translation>
+        <translation>K Ế T  T H Ú C</translation>
     </message>
     <message numerus="yes">
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>লালের জয়: %n পয়েন্ট বনাম %1।</numerusform>
-            <numerusform>লালের জয়: %n পয়েন্ট বনাম %1।</numerusform>
+            <numerusform>Đỏ thắng với tỉ số %n – %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>হলুদের জয়: %n পয়েন্ট বনাম %1।</numerusform>
-            <numerusform>হলুদের জয়: %n পয়েন্ট বনাম %1।</numerusform>
+            <numerusform>Vàng thắng với tỉ số %n – %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>কেউ জেতেনি... কেউ হারেনি। দুজনেরই %n পয়েন্ট।</numerusform>
-            <numerusform>কেউ জেতেনি... কেউ হারেনি। দুজনেরই %n পয়েন্ট।</numerusform>
+            <numerusform>Không ai thắng... không ai thua. Cả hai đều có %n điểm.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>লাল হলুদের চেয়ে 1 পয়েন্ট এগিয়ে।</translation>
+        <translation>Đỏ dẫn trước Vàng 1 điểm.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>হলুদ লালের চেয়ে 1 পয়েন্ট এগিয়ে।</translation>
+        <translation>Vàng dẫn trước Đỏ 1 điểm.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>লাল হলুদের চেয়ে %n পয়েন্ট এগিয়ে।</numerusform>
-            <numerusform>লাল হলুদের চেয়ে %n পয়েন্ট এগিয়ে।</numerusform>
+            <numerusform>Đỏ dẫn trước Vàng %n điểm.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>হলুদ লালের চেয়ে %n পয়েন্ট এগিয়ে।</numerusform>
-            <numerusform>হলুদ লালের চেয়ে %n পয়েন্ট এগিয়ে।</numerusform>
+            <numerusform>Vàng dẫn trước Đỏ %n điểm.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>লালের 1 পয়েন্ট। আরে, হলুদেরও তো তাই।</translation>
+        <translation>Đỏ có 1 điểm. Chà chà, Vàng cũng vậy.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>হলুদের 1 পয়েন্ট। আরে, লালেরও তো তাই।</translation>
+        <translation>Vàng có 1 điểm. Chà chà, Đỏ cũng vậy.</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>লালের %n পয়েন্ট। আরে, হলুদেরও তো তাই।</numerusform>
-            <numerusform>লালের %n পয়েন্ট। আরে, হলুদেরও তো তাই।</numerusform>
+            <numerusform>Đỏ có %n điểm. Chà chà, Vàng cũng vậy.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>হলুদের %n পয়েন্ট। আরে, লালেরও তো তাই।</numerusform>
-            <numerusform>হলুদের %n পয়েন্ট। আরে, লালেরও তো তাই।</numerusform>
+            <numerusform>Vàng có %n điểm. Chà chà, Đỏ cũng vậy.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>লাল হলুদের চেয়ে 1 পয়েন্ট পিছিয়ে।</translation>
+        <translation>Đỏ đang kém Vàng 1 điểm.</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>হলুদ লালের চেয়ে 1 পয়েন্ট পিছিয়ে।</translation>
+        <translation>Vàng đang kém Đỏ 1 điểm.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>লাল হলুদের চেয়ে %n পয়েন্ট পিছিয়ে।</numerusform>
-            <numerusform>লাল হলুদের চেয়ে %n পয়েন্ট পিছিয়ে।</numerusform>
+            <numerusform>Đỏ đang kém Vàng %n điểm.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>হলুদ লালের চেয়ে %n পয়েন্ট পিছিয়ে।</numerusform>
-            <numerusform>হলুদ লালের চেয়ে %n পয়েন্ট পিছিয়ে।</numerusform>
+            <numerusform>Vàng đang kém Đỏ %n điểm.</numerusform>
         </translation>
     </message>
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>সারি %1, কলাম %2, লাল</translation>
+        <translation>Hàng %1, cột %2, đỏ</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>সারি %1, কলাম %2, হলুদ</translation>
+        <translation>Hàng %1, cột %2, vàng</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>সারি %1, কলাম %2, খালি</translation>
+        <translation>Hàng %1, cột %2, trống</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>সারি %1, কলাম %2, খেলার বাইরে</translation>
+        <translation>Hàng %1, cột %2, không dùng được</translation>
     </message>
     <message>
         <source>Red waits</source>
         <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
-        <translation>লাল অপেক্ষায়</translation>
+        <translation>Đỏ đang chờ</translation>
     </message>
     <message>
         <source>Yellow waits</source>
-        <translation>হলুদ অপেক্ষায়</translation>
+        <translation>Vàng đang chờ</translation>
     </message>
     <message>
         <source>Red to move</source>
-        <translation>লালের পালা</translation>
+        <translation>Đến lượt Đỏ</translation>
     </message>
     <message>
         <source>Yellow to move</source>
-        <translation>হলুদের পালা</translation>
+        <translation>Đến lượt Vàng</translation>
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell red just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>লালের পালা। লাল বেছে নিল সারি %1, কলাম %2।</translation>
+        <translation>Đến lượt Đỏ. Đỏ đã chọn hàng %1, cột %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>হলুদের পালা। লাল বেছে নিল সারি %1, কলাম %2।</translation>
+        <translation>Đến lượt Vàng. Đỏ đã chọn hàng %1, cột %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>লালের পালা। হলুদ বেছে নিল সারি %1, কলাম %2।</translation>
+        <translation>Đến lượt Đỏ. Vàng đã chọn hàng %1, cột %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>হলুদের পালা। হলুদ বেছে নিল সারি %1, কলাম %2।</translation>
+        <translation>Đến lượt Vàng. Vàng đã chọn hàng %1, cột %2.</translation>
     </message>
     <message>
         <source>The game has ended.</source>
         <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
-        <translation>খেলা শেষ হয়েছে।</translation>
+        <translation>Trò chơi đã kết thúc.</translation>
     </message>
     <message>
         <source>Play again</source>
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
-        <translation>আবার খেলুন</translation>
+        <translation>Chơi lại</translation>
     </message>
     <message>
         <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
         <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
-        <translation>আপনার ভাষার কিছু ফাইল এসে পৌঁছায়নি, তাই কিছু লেখা ইংরেজিতে বা ফাঁকা বাক্স হয়ে দেখা যেতে পারে। আবার চেষ্টা করতে পাতাটি নতুন করে লোড করুন।</translation>
+        <translation>Một số tệp cho ngôn ngữ của bạn chưa tải về được: vài dòng chữ có thể hiển thị bằng tiếng Anh hoặc thành các ô vuông. Hãy tải lại trang để thử lại.</translation>
     </message>
 </context>
 <context>
@@ -206,101 +195,101 @@
     <message>
         <source>&amp;Game</source>
         <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
-        <translation>খেলা(&amp;G)</translation>
+        <translation>&amp;Trò chơi</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>নতুন খেলা(&amp;N)</translation>
+        <translation>&amp;Ván mới</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
-        <translation>প্রস্থান(&amp;X)</translation>
+        <translation>&amp;Thoát</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>স্তর(&amp;D)</translation>
+        <translation>Độ &amp;khó</translation>
     </message>
     <message>
         <source>&amp;Red</source>
         <extracomment>Submenu: the level at which the computer plays red.</extracomment>
-        <translation>লাল(&amp;R)</translation>
+        <translation>&amp;Bên Đỏ</translation>
     </message>
     <message>
         <source>&amp;Idiot</source>
         <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
-        <translation>বোকা(&amp;I)</translation>
+        <translation>&amp;Ngốc</translation>
     </message>
     <message>
         <source>&amp;Smart</source>
-        <translation>চালাক(&amp;S)</translation>
+        <translation>Thông &amp;minh</translation>
     </message>
     <message>
         <source>&amp;Genius</source>
-        <translation>জিনিয়াস(&amp;G)</translation>
+        <translation>&amp;Thiên tài</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
         <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
-        <translation>হলুদ(&amp;Y)</translation>
+        <translation>Bên &amp;Vàng</translation>
     </message>
     <message>
         <source>&amp;Field</source>
         <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
-        <translation>বোর্ড(&amp;F)</translation>
+        <translation>&amp;Bàn chơi</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
         <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
-        <translation>সাধারণ(&amp;S)</translation>
+        <translation>&amp;Tiêu chuẩn</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>সহজ(&amp;E)</translation>
+        <translation>&amp;Dễ</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>মাঝারি(&amp;N)</translation>
+        <translation>T&amp;rung bình</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>কঠিন(&amp;H)</translation>
+        <translation>&amp;Khó</translation>
     </message>
     <message>
         <source>&amp;Impossible</source>
-        <translation>অসম্ভব(&amp;I)</translation>
+        <translation>&amp;Bất khả thi</translation>
     </message>
     <message>
         <source>&amp;Players</source>
         <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
-        <translation>খেলোয়াড়(&amp;P)</translation>
+        <translation>&amp;Người chơi</translation>
     </message>
     <message>
         <source>&amp;Human vs Human</source>
-        <translation>মানুষ বনাম মানুষ(&amp;H)</translation>
+        <translation>&amp;Người với người</translation>
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
         <extracomment>Red is played by a person, yellow by the computer.</extracomment>
-        <translation>মানুষ বনাম কম্পিউটার(&amp;U)</translation>
+        <translation>N&amp;gười với máy</translation>
     </message>
     <message>
         <source>&amp;Computer vs Computer</source>
-        <translation>কম্পিউটার বনাম কম্পিউটার(&amp;C)</translation>
+        <translation>&amp;Máy với máy</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>সাহায্য(&amp;H)</translation>
+        <translation>Trợ &amp;giúp</translation>
     </message>
     <message>
         <source>&amp;Tarnel Help</source>
-        <translation>Tarnel সাহায্য(&amp;T)</translation>
+        <translation>&amp;Trợ giúp Tarnel</translation>
     </message>
     <message>
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
-        <translation>Tarnel সম্পর্কে(&amp;A)</translation>
+        <translation>&amp;Giới thiệu Tarnel</translation>
     </message>
 </context>
 <context>
@@ -308,37 +297,37 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>খেলা শুরু করা গেল না: এর ফাইল আসা বন্ধ হয়ে গেছে। ইন্টারনেট সংযোগ দেখে নিয়ে আবার চেষ্টা করুন।</translation>
+        <translation>Không thể khởi động trò chơi: các tệp của trò chơi ngừng tải về giữa chừng. Hãy kiểm tra kết nối rồi thử lại.</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
         <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
-        <translation>খেলা শুরু করা গেল না: সার্ভারে এর একটি ফাইল নেই।</translation>
+        <translation>Không thể khởi động trò chơi: một tệp của trò chơi không có trên máy chủ.</translation>
     </message>
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
         <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
-        <translation>খেলা শুরু করা গেল না: লোড হওয়ার সময় সংযোগ বিচ্ছিন্ন হয়ে গেছে। ইন্টারনেট সংযোগ দেখে নিয়ে আবার চেষ্টা করুন।</translation>
+        <translation>Không thể khởi động trò chơi: kết nối bị ngắt trong lúc tải. Hãy kiểm tra kết nối rồi thử lại.</translation>
     </message>
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
         <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
-        <translation>এই কম্পিউটারের ফাইল থেকে খেলা শুরু করা গেল না: ব্রাউজার একে কেবল ওয়েব সার্ভার থেকেই লোড হতে দেয়।</translation>
+        <translation>Không thể khởi động trò chơi từ một tệp trên máy tính này: trình duyệt chỉ cho phép tải trò chơi từ máy chủ web.</translation>
     </message>
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
         <extracomment>The web page, in a browser without WebAssembly.</extracomment>
-        <translation>খেলা শুরু করা গেল না: এই ব্রাউজারে এটি চলে না। Chrome, Edge, Firefox বা Safari-র নতুন সংস্করণে চলবে।</translation>
+        <translation>Không thể khởi động trò chơi: trình duyệt này không chạy được trò chơi. Hãy dùng phiên bản mới của Chrome, Edge, Firefox hoặc Safari.</translation>
     </message>
     <message>
         <source>The game could not start.</source>
         <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
-        <translation>খেলা শুরু করা গেল না।</translation>
+        <translation>Không thể khởi động trò chơi.</translation>
     </message>
     <message>
         <source>Try again</source>
         <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
-        <translation>আবার চেষ্টা করুন</translation>
+        <translation>Thử lại</translation>
     </message>
 </context>
 <context>
@@ -346,7 +335,7 @@
     <message>
         <source>Board</source>
         <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
-        <translation>বোর্ড</translation>
+        <translation>Bàn chơi</translation>
     </message>
 </context>
 <context>
@@ -354,27 +343,27 @@
     <message>
         <source>About Tarnel</source>
         <extracomment>Title bar of the about window.</extracomment>
-        <translation>Tarnel সম্পর্কে</translation>
+        <translation>Giới thiệu Tarnel</translation>
     </message>
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
-        <translation>বিনামূল্যে... মজা করে খেলুন</translation>
+        <translation>Miễn phí... chúc bạn chơi vui</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>খবর বা সোর্স কোডের জন্য Tarnel-এর ডেভেলপারদের লিখুন।</translation>
+        <translation>Hãy viết cho nhóm phát triển Tarnel để nhận tin mới hoặc mã nguồn.</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
-        <translation>ঠিক আছে</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
-        <translation>সংস্করণ %1.%2.%3</translation>
+        <translation>Phiên bản %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -382,50 +371,50 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>ছবি: বেছে নেওয়া একটি বোতাম</translation>
+        <translation>Hình: một ô đã chọn</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>ছবি: উপরের বোতাম, কোণে ছুঁয়ে আছে</translation>
+        <translation>Hình: ô trên, chạm nhau ở góc</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>ছবি: নিচের বোতাম, কোণে ছুঁয়ে আছে</translation>
+        <translation>Hình: ô dưới, chạm nhau ở góc</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>ছবি: উপরের বোতাম, পাশ বরাবর ছুঁয়ে আছে</translation>
+        <translation>Hình: ô trên, chạm nhau theo cạnh</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>ছবি: নিচের বোতাম, পাশ বরাবর ছুঁয়ে আছে</translation>
+        <translation>Hình: ô dưới, chạm nhau theo cạnh</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>প্রতিটি বোতাম খেলোয়াড়কে 1&#xa0;পয়েন্ট দেয়</translation>
+        <translation>Mỗi ô mang lại cho người chơi 1&#xa0;điểm</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>কোনো বোতাম বেছে নিলে, সেটিকে কেবল কোণে ছুঁয়ে থাকা, আগে বেছে নেওয়া নিজের প্রতিটি বোতামের জন্য খেলোয়াড় আরও 2&#xa0;পয়েন্ট পায়</translation>
+        <translation>Khi người chơi chọn một ô, mỗi ô người đó đã chọn trước đó mà chỉ chạm ô này ở góc sẽ cho người đó thêm 2&#xa0;điểm</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>কোনো বোতাম বেছে নিলে, সেটিকে পাশ বরাবর ছুঁয়ে থাকা, আগে বেছে নেওয়া নিজের প্রতিটি বোতামের জন্য খেলোয়াড় আরও 4&#xa0;পয়েন্ট পায়</translation>
+        <translation>Khi người chơi chọn một ô, mỗi ô người đó đã chọn trước đó mà chạm ô này theo cạnh sẽ cho người đó thêm 4&#xa0;điểm</translation>
     </message>
     <message>
         <source>Tarnel help</source>
         <extracomment>Title bar of the help window.</extracomment>
-        <translation>Tarnel সাহায্য</translation>
+        <translation>Trợ giúp Tarnel</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
-        <translation>ঠিক আছে</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -433,7 +422,7 @@
     <message>
         <source>Welcome at the</source>
         <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
-        <translation>স্বাগতম</translation>
+        <translation>Chào mừng bạn đến với</translation>
     </message>
 </context>
 </TS>

@@ -1,193 +1,193 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="vi">
+<TS version="2.1" language="id">
 <context>
     <name>GameTexts</name>
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Đỏ có 1 điểm</translation>
+        <translation>Merah punya 1 poin</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Đỏ có %n điểm</numerusform>
+            <numerusform>Merah punya %n poin</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Vàng có 1 điểm</translation>
+        <translation>Kuning punya 1 poin</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Vàng có %n điểm</numerusform>
+            <numerusform>Kuning punya %n poin</numerusform>
         </translation>
     </message>
     <message>
         <source>G A M E  O V E R</source>
         <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
-        <translation>K Ế T  T H Ú C</translation>
+        <translation>P E R M A I N A N  S E L E S A I</translation>
     </message>
     <message numerus="yes">
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>Đỏ thắng với tỉ số %n – %1.</numerusform>
+            <numerusform>Merah menang dengan skor %n lawan %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>Vàng thắng với tỉ số %n – %1.</numerusform>
+            <numerusform>Kuning menang dengan skor %n lawan %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Không ai thắng... không ai thua. Cả hai đều có %n điểm.</numerusform>
+            <numerusform>Tak ada yang menang ... tak ada yang kalah. Keduanya punya %n poin.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>Đỏ dẫn trước Vàng 1 điểm.</translation>
+        <translation>Merah unggul 1 poin atas Kuning.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>Vàng dẫn trước Đỏ 1 điểm.</translation>
+        <translation>Kuning unggul 1 poin atas Merah.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Đỏ dẫn trước Vàng %n điểm.</numerusform>
+            <numerusform>Merah unggul %n poin atas Kuning.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Vàng dẫn trước Đỏ %n điểm.</numerusform>
+            <numerusform>Kuning unggul %n poin atas Merah.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>Đỏ có 1 điểm. Chà chà, Vàng cũng vậy.</translation>
+        <translation>Merah punya 1 poin. Wah, wah, Kuning juga.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>Vàng có 1 điểm. Chà chà, Đỏ cũng vậy.</translation>
+        <translation>Kuning punya 1 poin. Wah, wah, Merah juga.</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Đỏ có %n điểm. Chà chà, Vàng cũng vậy.</numerusform>
+            <numerusform>Merah punya %n poin. Wah, wah, Kuning juga.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Vàng có %n điểm. Chà chà, Đỏ cũng vậy.</numerusform>
+            <numerusform>Kuning punya %n poin. Wah, wah, Merah juga.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>Đỏ đang kém Vàng 1 điểm.</translation>
+        <translation>Merah tertinggal 1 poin dari Kuning.</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>Vàng đang kém Đỏ 1 điểm.</translation>
+        <translation>Kuning tertinggal 1 poin dari Merah.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Đỏ đang kém Vàng %n điểm.</numerusform>
+            <numerusform>Merah tertinggal %n poin dari Kuning.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Vàng đang kém Đỏ %n điểm.</numerusform>
+            <numerusform>Kuning tertinggal %n poin dari Merah.</numerusform>
         </translation>
     </message>
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>Hàng %1, cột %2, đỏ</translation>
+        <translation>Baris %1, kolom %2, merah</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>Hàng %1, cột %2, vàng</translation>
+        <translation>Baris %1, kolom %2, kuning</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>Hàng %1, cột %2, trống</translation>
+        <translation>Baris %1, kolom %2, kosong</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Hàng %1, cột %2, không dùng được</translation>
+        <translation>Baris %1, kolom %2, di luar permainan</translation>
     </message>
     <message>
         <source>Red waits</source>
         <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
-        <translation>Đỏ đang chờ</translation>
+        <translation>Merah menunggu</translation>
     </message>
     <message>
         <source>Yellow waits</source>
-        <translation>Vàng đang chờ</translation>
+        <translation>Kuning menunggu</translation>
     </message>
     <message>
         <source>Red to move</source>
-        <translation>Đến lượt Đỏ</translation>
+        <translation>Giliran Merah</translation>
     </message>
     <message>
         <source>Yellow to move</source>
-        <translation>Đến lượt Vàng</translation>
+        <translation>Giliran Kuning</translation>
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell red just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>Đến lượt Đỏ. Đỏ đã chọn hàng %1, cột %2.</translation>
+        <translation>Giliran Merah. Merah memilih baris %1, kolom %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Đến lượt Vàng. Đỏ đã chọn hàng %1, cột %2.</translation>
+        <translation>Giliran Kuning. Merah memilih baris %1, kolom %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>Đến lượt Đỏ. Vàng đã chọn hàng %1, cột %2.</translation>
+        <translation>Giliran Merah. Kuning memilih baris %1, kolom %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Đến lượt Vàng. Vàng đã chọn hàng %1, cột %2.</translation>
+        <translation>Giliran Kuning. Kuning memilih baris %1, kolom %2.</translation>
     </message>
     <message>
         <source>The game has ended.</source>
         <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
-        <translation>Trò chơi đã kết thúc.</translation>
+        <translation>Permainan telah berakhir.</translation>
     </message>
     <message>
         <source>Play again</source>
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
-        <translation>Chơi lại</translation>
+        <translation>Main lagi</translation>
     </message>
     <message>
         <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
         <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
-        <translation>Một số tệp cho ngôn ngữ của bạn chưa tải về được: vài dòng chữ có thể hiển thị bằng tiếng Anh hoặc thành các ô vuông. Hãy tải lại trang để thử lại.</translation>
+        <translation>Beberapa berkas untuk bahasa Anda tidak berhasil diunduh: sebagian teks mungkin tampil dalam bahasa Inggris atau sebagai kotak-kotak. Muat ulang halaman untuk mencoba lagi.</translation>
     </message>
 </context>
 <context>
@@ -195,101 +195,101 @@
     <message>
         <source>&amp;Game</source>
         <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
-        <translation>&amp;Trò chơi</translation>
+        <translation>&amp;Permainan</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>&amp;Ván mới</translation>
+        <translation>&amp;Permainan baru</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
-        <translation>&amp;Thoát</translation>
+        <translation>&amp;Keluar</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>Độ &amp;khó</translation>
+        <translation>&amp;Kesulitan</translation>
     </message>
     <message>
         <source>&amp;Red</source>
         <extracomment>Submenu: the level at which the computer plays red.</extracomment>
-        <translation>&amp;Bên Đỏ</translation>
+        <translation>&amp;Merah</translation>
     </message>
     <message>
         <source>&amp;Idiot</source>
         <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
-        <translation>&amp;Ngốc</translation>
+        <translation>&amp;Bodoh</translation>
     </message>
     <message>
         <source>&amp;Smart</source>
-        <translation>Thông &amp;minh</translation>
+        <translation>&amp;Pintar</translation>
     </message>
     <message>
         <source>&amp;Genius</source>
-        <translation>&amp;Thiên tài</translation>
+        <translation>&amp;Jenius</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
         <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
-        <translation>Bên &amp;Vàng</translation>
+        <translation>&amp;Kuning</translation>
     </message>
     <message>
         <source>&amp;Field</source>
         <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
-        <translation>&amp;Bàn chơi</translation>
+        <translation>P&amp;apan</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
         <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
-        <translation>&amp;Tiêu chuẩn</translation>
+        <translation>&amp;Standar</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>&amp;Dễ</translation>
+        <translation>&amp;Mudah</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>T&amp;rung bình</translation>
+        <translation>&amp;Normal</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>&amp;Khó</translation>
+        <translation>S&amp;ulit</translation>
     </message>
     <message>
         <source>&amp;Impossible</source>
-        <translation>&amp;Bất khả thi</translation>
+        <translation>Mus&amp;tahil</translation>
     </message>
     <message>
         <source>&amp;Players</source>
         <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
-        <translation>&amp;Người chơi</translation>
+        <translation>Pe&amp;main</translation>
     </message>
     <message>
         <source>&amp;Human vs Human</source>
-        <translation>&amp;Người với người</translation>
+        <translation>&amp;Manusia lawan manusia</translation>
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
         <extracomment>Red is played by a person, yellow by the computer.</extracomment>
-        <translation>N&amp;gười với máy</translation>
+        <translation>M&amp;anusia lawan komputer</translation>
     </message>
     <message>
         <source>&amp;Computer vs Computer</source>
-        <translation>&amp;Máy với máy</translation>
+        <translation>&amp;Komputer lawan komputer</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Trợ &amp;giúp</translation>
+        <translation>&amp;Bantuan</translation>
     </message>
     <message>
         <source>&amp;Tarnel Help</source>
-        <translation>&amp;Trợ giúp Tarnel</translation>
+        <translation>&amp;Bantuan Tarnel</translation>
     </message>
     <message>
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
-        <translation>&amp;Giới thiệu Tarnel</translation>
+        <translation>&amp;Tentang Tarnel</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>Không thể khởi động trò chơi: các tệp của trò chơi ngừng tải về giữa chừng. Hãy kiểm tra kết nối rồi thử lại.</translation>
+        <translation>Permainan tidak dapat dimulai: pengunduhan berkasnya terhenti. Periksa koneksi, lalu coba lagi.</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
         <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
-        <translation>Không thể khởi động trò chơi: một tệp của trò chơi không có trên máy chủ.</translation>
+        <translation>Permainan tidak dapat dimulai: salah satu berkasnya tidak ada di server.</translation>
     </message>
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
         <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
-        <translation>Không thể khởi động trò chơi: kết nối bị ngắt trong lúc tải. Hãy kiểm tra kết nối rồi thử lại.</translation>
+        <translation>Permainan tidak dapat dimulai: koneksi terputus saat memuat. Periksa koneksi, lalu coba lagi.</translation>
     </message>
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
         <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
-        <translation>Không thể khởi động trò chơi từ một tệp trên máy tính này: trình duyệt chỉ cho phép tải trò chơi từ máy chủ web.</translation>
+        <translation>Permainan tidak dapat dimulai dari berkas di komputer ini: peramban hanya bisa memuatnya dari server web.</translation>
     </message>
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
         <extracomment>The web page, in a browser without WebAssembly.</extracomment>
-        <translation>Không thể khởi động trò chơi: trình duyệt này không chạy được trò chơi. Hãy dùng phiên bản mới của Chrome, Edge, Firefox hoặc Safari.</translation>
+        <translation>Permainan tidak dapat dimulai: peramban ini tidak dapat menjalankannya. Chrome, Edge, Firefox, atau Safari versi terbaru dapat menjalankannya.</translation>
     </message>
     <message>
         <source>The game could not start.</source>
         <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
-        <translation>Không thể khởi động trò chơi.</translation>
+        <translation>Permainan tidak dapat dimulai.</translation>
     </message>
     <message>
         <source>Try again</source>
         <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
-        <translation>Thử lại</translation>
+        <translation>Coba lagi</translation>
     </message>
 </context>
 <context>
@@ -335,7 +335,7 @@
     <message>
         <source>Board</source>
         <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
-        <translation>Bàn chơi</translation>
+        <translation>Papan</translation>
     </message>
 </context>
 <context>
@@ -343,17 +343,17 @@
     <message>
         <source>About Tarnel</source>
         <extracomment>Title bar of the about window.</extracomment>
-        <translation>Giới thiệu Tarnel</translation>
+        <translation>Tentang Tarnel</translation>
     </message>
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
-        <translation>Miễn phí... chúc bạn chơi vui</translation>
+        <translation>Gratis ... selamat bermain</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>Hãy viết cho nhóm phát triển Tarnel để nhận tin mới hoặc mã nguồn.</translation>
+        <translation>Hubungi pengembang Tarnel untuk kabar terbaru atau kode sumbernya.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -363,7 +363,7 @@
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
-        <translation>Phiên bản %1.%2.%3</translation>
+        <translation>Versi %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -371,45 +371,45 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Hình: một ô đã chọn</translation>
+        <translation>Gambar: petak yang dipilih</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Hình: ô trên, chạm nhau ở góc</translation>
+        <translation>Gambar: petak atas, bersentuhan di sudut</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Hình: ô dưới, chạm nhau ở góc</translation>
+        <translation>Gambar: petak bawah, bersentuhan di sudut</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Hình: ô trên, chạm nhau theo cạnh</translation>
+        <translation>Gambar: petak atas, bersentuhan di sisi</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Hình: ô dưới, chạm nhau theo cạnh</translation>
+        <translation>Gambar: petak bawah, bersentuhan di sisi</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Mỗi ô mang lại cho người chơi 1 điểm</translation>
+        <translation>Setiap petak memberi pemain 1&#xa0;poin</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Khi người chơi chọn một ô, mỗi ô người đó đã chọn trước đó mà chỉ chạm ô này ở góc sẽ cho người đó thêm 2 điểm</translation>
+        <translation>Saat pemain memilih petak, setiap petak miliknya yang menyentuh petak itu hanya di sudut memberinya tambahan 2&#xa0;poin</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Khi người chơi chọn một ô, mỗi ô người đó đã chọn trước đó mà chạm ô này theo cạnh sẽ cho người đó thêm 4 điểm</translation>
+        <translation>Saat pemain memilih petak, setiap petak miliknya yang menyentuh petak itu di sisi memberinya tambahan 4&#xa0;poin</translation>
     </message>
     <message>
         <source>Tarnel help</source>
         <extracomment>Title bar of the help window.</extracomment>
-        <translation>Trợ giúp Tarnel</translation>
+        <translation>Bantuan Tarnel</translation>
     </message>
     <message>
         <source>OK</source>
@@ -422,7 +422,7 @@
     <message>
         <source>Welcome at the</source>
         <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
-        <translation>Chào mừng bạn đến với</translation>
+        <translation>Selamat datang di</translation>
     </message>
 </context>
 </TS>

@@ -1,215 +1,204 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ro">
+<TS version="2.1" language="el">
 <context>
     <name>GameTexts</name>
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Roșul are 1 punct</translation>
+        <translation>Κόκκινος: 1 πόντος</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Roșul are %n punct</numerusform>
-            <numerusform>Roșul are %n puncte</numerusform>
-            <numerusform>Roșul are %n de puncte</numerusform>
+            <numerusform>Κόκκινος: %n πόντος</numerusform>
+            <numerusform>Κόκκινος: %n πόντοι</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Galbenul are 1 punct</translation>
+        <translation>Κίτρινος: 1 πόντος</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Galbenul are %n punct</numerusform>
-            <numerusform>Galbenul are %n puncte</numerusform>
-            <numerusform>Galbenul are %n de puncte</numerusform>
+            <numerusform>Κίτρινος: %n πόντος</numerusform>
+            <numerusform>Κίτρινος: %n πόντοι</numerusform>
         </translation>
     </message>
     <message>
         <source>G A M E  O V E R</source>
         <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
-        <translation>J O C  T E R M I N A T</translation>
+        <translation>Τ Ε Λ Ο Σ  Π Α Ι Χ Ν Ι Δ Ι Ο Υ</translation>
     </message>
     <message numerus="yes">
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>Roșul a câștigat cu %n punct la %1.</numerusform>
-            <numerusform>Roșul a câștigat cu %n puncte la %1.</numerusform>
-            <numerusform>Roșul a câștigat cu %n de puncte la %1.</numerusform>
+            <numerusform>Ο κόκκινος κέρδισε με %n πόντο έναντι %1.</numerusform>
+            <numerusform>Ο κόκκινος κέρδισε με %n πόντους έναντι %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>Galbenul a câștigat cu %n punct la %1.</numerusform>
-            <numerusform>Galbenul a câștigat cu %n puncte la %1.</numerusform>
-            <numerusform>Galbenul a câștigat cu %n de puncte la %1.</numerusform>
+            <numerusform>Ο κίτρινος κέρδισε με %n πόντο έναντι %1.</numerusform>
+            <numerusform>Ο κίτρινος κέρδισε με %n πόντους έναντι %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Niciun câștigător... niciun învins. Amândoi au câte %n punct.</numerusform>
-            <numerusform>Niciun câștigător... niciun învins. Amândoi au câte %n puncte.</numerusform>
-            <numerusform>Niciun câștigător... niciun învins. Amândoi au câte %n de puncte.</numerusform>
+            <numerusform>Ούτε νικητής... ούτε ηττημένος. Και οι δύο έχουν %n πόντο.</numerusform>
+            <numerusform>Ούτε νικητής... ούτε ηττημένος. Και οι δύο έχουν %n πόντους.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>Roșul este cu 1 punct înaintea galbenului.</translation>
+        <translation>Ο κόκκινος είναι 1 πόντο μπροστά από τον κίτρινο.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>Galbenul este cu 1 punct înaintea roșului.</translation>
+        <translation>Ο κίτρινος είναι 1 πόντο μπροστά από τον κόκκινο.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Roșul este cu %n punct înaintea galbenului.</numerusform>
-            <numerusform>Roșul este cu %n puncte înaintea galbenului.</numerusform>
-            <numerusform>Roșul este cu %n de puncte înaintea galbenului.</numerusform>
+            <numerusform>Ο κόκκινος είναι %n πόντο μπροστά από τον κίτρινο.</numerusform>
+            <numerusform>Ο κόκκινος είναι %n πόντους μπροστά από τον κίτρινο.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Galbenul este cu %n punct înaintea roșului.</numerusform>
-            <numerusform>Galbenul este cu %n puncte înaintea roșului.</numerusform>
-            <numerusform>Galbenul este cu %n de puncte înaintea roșului.</numerusform>
+            <numerusform>Ο κίτρινος είναι %n πόντο μπροστά από τον κόκκινο.</numerusform>
+            <numerusform>Ο κίτρινος είναι %n πόντους μπροστά από τον κόκκινο.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>Roșul are 1 punct. Ia te uită, la fel și galbenul.</translation>
+        <translation>Ο κόκκινος έχει 1 πόντο. Κοίτα να δεις, το ίδιο και ο κίτρινος.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>Galbenul are 1 punct. Ia te uită, la fel și roșul.</translation>
+        <translation>Ο κίτρινος έχει 1 πόντο. Κοίτα να δεις, το ίδιο και ο κόκκινος.</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Roșul are %n punct. Ia te uită, la fel și galbenul.</numerusform>
-            <numerusform>Roșul are %n puncte. Ia te uită, la fel și galbenul.</numerusform>
-            <numerusform>Roșul are %n de puncte. Ia te uită, la fel și galbenul.</numerusform>
+            <numerusform>Ο κόκκινος έχει %n πόντο. Κοίτα να δεις, το ίδιο και ο κίτρινος.</numerusform>
+            <numerusform>Ο κόκκινος έχει %n πόντους. Κοίτα να δεις, το ίδιο και ο κίτρινος.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Galbenul are %n punct. Ia te uită, la fel și roșul.</numerusform>
-            <numerusform>Galbenul are %n puncte. Ia te uită, la fel și roșul.</numerusform>
-            <numerusform>Galbenul are %n de puncte. Ia te uită, la fel și roșul.</numerusform>
+            <numerusform>Ο κίτρινος έχει %n πόντο. Κοίτα να δεις, το ίδιο και ο κόκκινος.</numerusform>
+            <numerusform>Ο κίτρινος έχει %n πόντους. Κοίτα να δεις, το ίδιο και ο κόκκινος.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>Roșul este cu 1 punct în urma galbenului.</translation>
+        <translation>Ο κόκκινος είναι 1 πόντο πίσω από τον κίτρινο.</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>Galbenul este cu 1 punct în urma roșului.</translation>
+        <translation>Ο κίτρινος είναι 1 πόντο πίσω από τον κόκκινο.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Roșul este cu %n punct în urma galbenului.</numerusform>
-            <numerusform>Roșul este cu %n puncte în urma galbenului.</numerusform>
-            <numerusform>Roșul este cu %n de puncte în urma galbenului.</numerusform>
+            <numerusform>Ο κόκκινος είναι %n πόντο πίσω από τον κίτρινο.</numerusform>
+            <numerusform>Ο κόκκινος είναι %n πόντους πίσω από τον κίτρινο.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Galbenul este cu %n punct în urma roșului.</numerusform>
-            <numerusform>Galbenul este cu %n puncte în urma roșului.</numerusform>
-            <numerusform>Galbenul este cu %n de puncte în urma roșului.</numerusform>
+            <numerusform>Ο κίτρινος είναι %n πόντο πίσω από τον κόκκινο.</numerusform>
+            <numerusform>Ο κίτρινος είναι %n πόντους πίσω από τον κόκκινο.</numerusform>
         </translation>
     </message>
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>Rândul %1, coloana %2, roșu</translation>
+        <translation>Γραμμή %1, στήλη %2, κόκκινο</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>Rândul %1, coloana %2, galben</translation>
+        <translation>Γραμμή %1, στήλη %2, κίτρινο</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>Rândul %1, coloana %2, liber</translation>
+        <translation>Γραμμή %1, στήλη %2, ελεύθερο</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Rândul %1, coloana %2, scos din joc</translation>
+        <translation>Γραμμή %1, στήλη %2, εκτός παιχνιδιού</translation>
     </message>
     <message>
         <source>Red waits</source>
         <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
-        <translation>Roșul așteaptă</translation>
+        <translation>Ο κόκκινος περιμένει</translation>
     </message>
     <message>
         <source>Yellow waits</source>
-        <translation>Galbenul așteaptă</translation>
+        <translation>Ο κίτρινος περιμένει</translation>
     </message>
     <message>
         <source>Red to move</source>
-        <translation>Urmează roșul</translation>
+        <translation>Σειρά του κόκκινου</translation>
     </message>
     <message>
         <source>Yellow to move</source>
-        <translation>Urmează galbenul</translation>
+        <translation>Σειρά του κίτρινου</translation>
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell red just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>Urmează roșul. Roșul a ales rândul %1, coloana %2.</translation>
+        <translation>Σειρά του κόκκινου. Ο κόκκινος επέλεξε γραμμή %1, στήλη %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Urmează galbenul. Roșul a ales rândul %1, coloana %2.</translation>
+        <translation>Σειρά του κίτρινου. Ο κόκκινος επέλεξε γραμμή %1, στήλη %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>Urmează roșul. Galbenul a ales rândul %1, coloana %2.</translation>
+        <translation>Σειρά του κόκκινου. Ο κίτρινος επέλεξε γραμμή %1, στήλη %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Urmează galbenul. Galbenul a ales rândul %1, coloana %2.</translation>
+        <translation>Σειρά του κίτρινου. Ο κίτρινος επέλεξε γραμμή %1, στήλη %2.</translation>
     </message>
     <message>
         <source>The game has ended.</source>
         <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
-        <translation>Jocul s-a încheiat.</translation>
+        <translation>Το παιχνίδι τελείωσε.</translation>
     </message>
     <message>
         <source>Play again</source>
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
-        <translation>Jucați din nou</translation>
+        <translation>Παίξτε ξανά</translation>
     </message>
     <message>
         <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
         <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
-        <translation>Unele fișiere pentru limba dumneavoastră nu au sosit: câteva texte pot apărea în engleză sau ca niște pătrățele. Reîncărcați pagina pentru a încerca din nou.</translation>
+        <translation>Ορισμένα αρχεία για τη γλώσσα σας δεν φορτώθηκαν: κάποια κείμενα μπορεί να εμφανίζονται στα αγγλικά ή ως κουτάκια. Ανανεώστε τη σελίδα για να δοκιμάσετε ξανά.</translation>
     </message>
 </context>
 <context>
@@ -217,101 +206,101 @@
     <message>
         <source>&amp;Game</source>
         <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
-        <translation>&amp;Joc</translation>
+        <translation>&amp;Παιχνίδι</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>&amp;Joc nou</translation>
+        <translation>&amp;Νέο παιχνίδι</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
-        <translation>&amp;Ieșire</translation>
+        <translation>Έ&amp;ξοδος</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>&amp;Dificultate</translation>
+        <translation>&amp;Επίπεδο</translation>
     </message>
     <message>
         <source>&amp;Red</source>
         <extracomment>Submenu: the level at which the computer plays red.</extracomment>
-        <translation>&amp;Roșu</translation>
+        <translation>&amp;Κόκκινος</translation>
     </message>
     <message>
         <source>&amp;Idiot</source>
         <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
-        <translation>&amp;Prostuț</translation>
+        <translation>&amp;Χαζός</translation>
     </message>
     <message>
         <source>&amp;Smart</source>
-        <translation>&amp;Isteț</translation>
+        <translation>Έ&amp;ξυπνος</translation>
     </message>
     <message>
         <source>&amp;Genius</source>
-        <translation>&amp;Geniu</translation>
+        <translation>&amp;Ιδιοφυΐα</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
         <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
-        <translation>&amp;Galben</translation>
+        <translation>Κί&amp;τρινος</translation>
     </message>
     <message>
         <source>&amp;Field</source>
         <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
-        <translation>&amp;Tablă</translation>
+        <translation>&amp;Ταμπλό</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
         <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
-        <translation>&amp;Standard</translation>
+        <translation>&amp;Τυπικό</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>&amp;Ușoară</translation>
+        <translation>&amp;Εύκολο</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>&amp;Normală</translation>
+        <translation>&amp;Κανονικό</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>&amp;Grea</translation>
+        <translation>&amp;Δύσκολο</translation>
     </message>
     <message>
         <source>&amp;Impossible</source>
-        <translation>&amp;Imposibilă</translation>
+        <translation>&amp;Αδύνατο</translation>
     </message>
     <message>
         <source>&amp;Players</source>
         <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
-        <translation>J&amp;ucători</translation>
+        <translation>Παί&amp;κτες</translation>
     </message>
     <message>
         <source>&amp;Human vs Human</source>
-        <translation>&amp;Om contra om</translation>
+        <translation>Ά&amp;νθρωπος εναντίον ανθρώπου</translation>
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
         <extracomment>Red is played by a person, yellow by the computer.</extracomment>
-        <translation>O&amp;m contra calculator</translation>
+        <translation>Άν&amp;θρωπος εναντίον υπολογιστή</translation>
     </message>
     <message>
         <source>&amp;Computer vs Computer</source>
-        <translation>&amp;Calculator contra calculator</translation>
+        <translation>&amp;Υπολογιστής εναντίον υπολογιστή</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Ajutor</translation>
+        <translation>&amp;Βοήθεια</translation>
     </message>
     <message>
         <source>&amp;Tarnel Help</source>
-        <translation>&amp;Ajutor pentru Tarnel</translation>
+        <translation>&amp;Βοήθεια για το Tarnel</translation>
     </message>
     <message>
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
-        <translation>&amp;Despre Tarnel</translation>
+        <translation>&amp;Σχετικά με το Tarnel</translation>
     </message>
 </context>
 <context>
@@ -319,37 +308,37 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>Jocul nu a putut porni: fișierele sale nu mai sosesc. Verificați conexiunea, apoi încercați din nou.</translation>
+        <translation>Το παιχνίδι δεν μπόρεσε να ξεκινήσει: η λήψη των αρχείων του σταμάτησε. Ελέγξτε τη σύνδεση και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
         <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
-        <translation>Jocul nu a putut porni: unul dintre fișierele sale lipsește de pe server.</translation>
+        <translation>Το παιχνίδι δεν μπόρεσε να ξεκινήσει: ένα από τα αρχεία του λείπει από τον διακομιστή.</translation>
     </message>
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
         <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
-        <translation>Jocul nu a putut porni: conexiunea s-a întrerupt în timpul încărcării. Verificați conexiunea, apoi încercați din nou.</translation>
+        <translation>Το παιχνίδι δεν μπόρεσε να ξεκινήσει: η σύνδεση διακόπηκε κατά τη φόρτωση. Ελέγξτε τη σύνδεση και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
         <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
-        <translation>Jocul nu a putut porni dintr-un fișier de pe acest calculator: browserele îl încarcă doar de pe un server web.</translation>
+        <translation>Το παιχνίδι δεν μπόρεσε να ξεκινήσει από αρχείο αυτού του υπολογιστή: τα προγράμματα περιήγησης το φορτώνουν μόνο από διακομιστή ιστού.</translation>
     </message>
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
         <extracomment>The web page, in a browser without WebAssembly.</extracomment>
-        <translation>Jocul nu a putut porni: acest browser nu îl poate rula. Funcționează într-o versiune recentă de Chrome, Edge, Firefox sau Safari.</translation>
+        <translation>Το παιχνίδι δεν μπόρεσε να ξεκινήσει: αυτό το πρόγραμμα περιήγησης δεν μπορεί να το εκτελέσει. Τρέχει σε πρόσφατες εκδόσεις των Chrome, Edge, Firefox και Safari.</translation>
     </message>
     <message>
         <source>The game could not start.</source>
         <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
-        <translation>Jocul nu a putut porni.</translation>
+        <translation>Το παιχνίδι δεν μπόρεσε να ξεκινήσει.</translation>
     </message>
     <message>
         <source>Try again</source>
         <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
-        <translation>Încercați din nou</translation>
+        <translation>Δοκιμάστε ξανά</translation>
     </message>
 </context>
 <context>
@@ -357,7 +346,7 @@
     <message>
         <source>Board</source>
         <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
-        <translation>Tabla de joc</translation>
+        <translation>Ταμπλό</translation>
     </message>
 </context>
 <context>
@@ -365,17 +354,17 @@
     <message>
         <source>About Tarnel</source>
         <extracomment>Title bar of the about window.</extracomment>
-        <translation>Despre Tarnel</translation>
+        <translation>Σχετικά με το Tarnel</translation>
     </message>
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
-        <translation>Gratuit... distracție plăcută!</translation>
+        <translation>Δωρεάν... καλή διασκέδαση!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>Scrieți dezvoltatorilor Tarnel pentru noutăți sau pentru codul sursă.</translation>
+        <translation>Γράψτε στους δημιουργούς του Tarnel για νέα ή για τον πηγαίο κώδικα.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -385,7 +374,7 @@
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
-        <translation>Versiunea %1.%2.%3</translation>
+        <translation>Έκδοση %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -393,45 +382,45 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Desen: un buton ales</translation>
+        <translation>Σχέδιο: ένα επιλεγμένο κουμπί</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Desen: butonul de sus, se atinge la colț</translation>
+        <translation>Σχέδιο: πάνω κουμπί, ακουμπά με μια γωνία</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Desen: butonul de jos, se atinge la colț</translation>
+        <translation>Σχέδιο: κάτω κουμπί, ακουμπά με μια γωνία</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Desen: butonul de sus, se atinge pe o latură</translation>
+        <translation>Σχέδιο: πάνω κουμπί, ακουμπά με μια πλευρά</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Desen: butonul de jos, se atinge pe o latură</translation>
+        <translation>Σχέδιο: κάτω κουμπί, ακουμπά με μια πλευρά</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Fiecare buton îi aduce jucătorului 1 punct</translation>
+        <translation>Κάθε κουμπί δίνει στον παίκτη 1&#xa0;πόντο</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Când un jucător alege un buton, fiecare buton ales deja de el care îl atinge doar la colț îi mai aduce 2 puncte</translation>
+        <translation>Όταν ένας παίκτης επιλέγει κουμπί, παίρνει 2&#xa0;πόντους επιπλέον για κάθε δικό του κουμπί που το ακουμπά μόνο με μια γωνία</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Când un jucător alege un buton, fiecare buton ales deja de el care îl atinge pe o latură îi mai aduce 4 puncte</translation>
+        <translation>Όταν ένας παίκτης επιλέγει κουμπί, παίρνει 4&#xa0;πόντους επιπλέον για κάθε δικό του κουμπί που το ακουμπά με μια πλευρά</translation>
     </message>
     <message>
         <source>Tarnel help</source>
         <extracomment>Title bar of the help window.</extracomment>
-        <translation>Ajutor pentru Tarnel</translation>
+        <translation>Βοήθεια για το Tarnel</translation>
     </message>
     <message>
         <source>OK</source>
@@ -444,7 +433,7 @@
     <message>
         <source>Welcome at the</source>
         <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
-        <translation>Bun venit la</translation>
+        <translation>Καλώς ήρθατε στο</translation>
     </message>
 </context>
 </TS>

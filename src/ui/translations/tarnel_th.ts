@@ -1,193 +1,193 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="id">
+<TS version="2.1" language="th">
 <context>
     <name>GameTexts</name>
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Merah punya 1 poin</translation>
+        <translation>ฝ่ายแดงมี 1 คะแนน</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Merah punya %n poin</numerusform>
+            <numerusform>ฝ่ายแดงมี %n คะแนน</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>Kuning punya 1 poin</translation>
+        <translation>ฝ่ายเหลืองมี 1 คะแนน</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Kuning punya %n poin</numerusform>
+            <numerusform>ฝ่ายเหลืองมี %n คะแนน</numerusform>
         </translation>
     </message>
     <message>
         <source>G A M E  O V E R</source>
         <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
-        <translation>P E R M A I N A N  S E L E S A I</translation>
+        <translation>จบเกม</translation>
     </message>
     <message numerus="yes">
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>Merah menang dengan skor %n lawan %1.</numerusform>
+            <numerusform>ฝ่ายแดง​ชนะ %n ต่อ %1 คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>Kuning menang dengan skor %n lawan %1.</numerusform>
+            <numerusform>ฝ่ายเหลือง​ชนะ %n ต่อ %1 คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>Tak ada yang menang ... tak ada yang kalah. Keduanya punya %n poin.</numerusform>
+            <numerusform>ไม่มี​ใคร​ชนะ... ไม่มี​ใคร​แพ้ ทั้งสอง​ฝ่าย​มี %n คะแนน​เท่ากัน</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>Merah unggul 1 poin atas Kuning.</translation>
+        <translation>ฝ่ายแดง​นำ​ฝ่ายเหลือง​อยู่ 1 คะแนน</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>Kuning unggul 1 poin atas Merah.</translation>
+        <translation>ฝ่ายเหลือง​นำ​ฝ่ายแดง​อยู่ 1 คะแนน</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Merah unggul %n poin atas Kuning.</numerusform>
+            <numerusform>ฝ่ายแดง​นำ​ฝ่ายเหลือง​อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Kuning unggul %n poin atas Merah.</numerusform>
+            <numerusform>ฝ่ายเหลือง​นำ​ฝ่ายแดง​อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>Merah punya 1 poin. Wah, wah, Kuning juga.</translation>
+        <translation>ฝ่ายแดง​มี 1 คะแนน แหม ฝ่ายเหลือง​ก็​มี​เท่ากัน</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>Kuning punya 1 poin. Wah, wah, Merah juga.</translation>
+        <translation>ฝ่ายเหลือง​มี 1 คะแนน แหม ฝ่ายแดง​ก็​มี​เท่ากัน</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Merah punya %n poin. Wah, wah, Kuning juga.</numerusform>
+            <numerusform>ฝ่ายแดง​มี %n คะแนน แหม ฝ่ายเหลือง​ก็​มี​เท่ากัน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>Kuning punya %n poin. Wah, wah, Merah juga.</numerusform>
+            <numerusform>ฝ่ายเหลือง​มี %n คะแนน แหม ฝ่ายแดง​ก็​มี​เท่ากัน</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>Merah tertinggal 1 poin dari Kuning.</translation>
+        <translation>ฝ่ายแดง​ตามหลัง​ฝ่ายเหลือง​อยู่ 1 คะแนน</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>Kuning tertinggal 1 poin dari Merah.</translation>
+        <translation>ฝ่ายเหลือง​ตามหลัง​ฝ่ายแดง​อยู่ 1 คะแนน</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Merah tertinggal %n poin dari Kuning.</numerusform>
+            <numerusform>ฝ่ายแดง​ตามหลัง​ฝ่ายเหลือง​อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>Kuning tertinggal %n poin dari Merah.</numerusform>
+            <numerusform>ฝ่ายเหลือง​ตามหลัง​ฝ่ายแดง​อยู่ %n คะแนน</numerusform>
         </translation>
     </message>
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>Baris %1, kolom %2, merah</translation>
+        <translation>แถว %1 คอลัมน์ %2 ฝ่ายแดง</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>Baris %1, kolom %2, kuning</translation>
+        <translation>แถว %1 คอลัมน์ %2 ฝ่ายเหลือง</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>Baris %1, kolom %2, kosong</translation>
+        <translation>แถว %1 คอลัมน์ %2 ว่าง</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>Baris %1, kolom %2, di luar permainan</translation>
+        <translation>แถว %1 คอลัมน์ %2 ใช้เล่นไม่ได้</translation>
     </message>
     <message>
         <source>Red waits</source>
         <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
-        <translation>Merah menunggu</translation>
+        <translation>ฝ่ายแดงรอ</translation>
     </message>
     <message>
         <source>Yellow waits</source>
-        <translation>Kuning menunggu</translation>
+        <translation>ฝ่ายเหลืองรอ</translation>
     </message>
     <message>
         <source>Red to move</source>
-        <translation>Giliran Merah</translation>
+        <translation>ตาของฝ่ายแดง</translation>
     </message>
     <message>
         <source>Yellow to move</source>
-        <translation>Giliran Kuning</translation>
+        <translation>ตาของฝ่ายเหลือง</translation>
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell red just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>Giliran Merah. Merah memilih baris %1, kolom %2.</translation>
+        <translation>ตาของฝ่ายแดง ฝ่ายแดงเลือกแถว %1 คอลัมน์ %2</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>Giliran Kuning. Merah memilih baris %1, kolom %2.</translation>
+        <translation>ตาของฝ่ายเหลือง ฝ่ายแดงเลือกแถว %1 คอลัมน์ %2</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>Giliran Merah. Kuning memilih baris %1, kolom %2.</translation>
+        <translation>ตาของฝ่ายแดง ฝ่ายเหลืองเลือกแถว %1 คอลัมน์ %2</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>Giliran Kuning. Kuning memilih baris %1, kolom %2.</translation>
+        <translation>ตาของฝ่ายเหลือง ฝ่ายเหลืองเลือกแถว %1 คอลัมน์ %2</translation>
     </message>
     <message>
         <source>The game has ended.</source>
         <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
-        <translation>Permainan telah berakhir.</translation>
+        <translation>ออกจากเกมแล้ว</translation>
     </message>
     <message>
         <source>Play again</source>
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
-        <translation>Main lagi</translation>
+        <translation>เล่นอีกครั้ง</translation>
     </message>
     <message>
         <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
         <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
-        <translation>Beberapa berkas untuk bahasa Anda tidak berhasil diunduh: sebagian teks mungkin tampil dalam bahasa Inggris atau sebagai kotak-kotak. Muat ulang halaman untuk mencoba lagi.</translation>
+        <translation>ไฟล์​บางไฟล์​สำหรับ​ภาษา​ของคุณ​โหลดมา​ไม่ครบ ข้อความ​บางส่วน​อาจ​แสดง​เป็น​ภาษาอังกฤษ​หรือ​เป็น​กล่อง​สี่เหลี่ยม โปรด​โหลด​หน้านี้​ใหม่​เพื่อ​ลอง​อีกครั้ง</translation>
     </message>
 </context>
 <context>
@@ -195,101 +195,101 @@
     <message>
         <source>&amp;Game</source>
         <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
-        <translation>&amp;Permainan</translation>
+        <translation>เกม(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>&amp;Permainan baru</translation>
+        <translation>เกมใหม่(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
-        <translation>&amp;Keluar</translation>
+        <translation>ออก(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>&amp;Kesulitan</translation>
+        <translation>ระดับความยาก(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Red</source>
         <extracomment>Submenu: the level at which the computer plays red.</extracomment>
-        <translation>&amp;Merah</translation>
+        <translation>ฝ่ายแดง(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Idiot</source>
         <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
-        <translation>&amp;Bodoh</translation>
+        <translation>โง่(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Smart</source>
-        <translation>&amp;Pintar</translation>
+        <translation>ฉลาด(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Genius</source>
-        <translation>&amp;Jenius</translation>
+        <translation>อัจฉริยะ(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
         <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
-        <translation>&amp;Kuning</translation>
+        <translation>ฝ่ายเหลือง(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Field</source>
         <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
-        <translation>P&amp;apan</translation>
+        <translation>กระดาน(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
         <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
-        <translation>&amp;Standar</translation>
+        <translation>มาตรฐาน(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>&amp;Mudah</translation>
+        <translation>ง่าย(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>&amp;Normal</translation>
+        <translation>ปกติ(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>S&amp;ulit</translation>
+        <translation>ยาก(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Impossible</source>
-        <translation>Mus&amp;tahil</translation>
+        <translation>เป็นไปไม่ได้(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Players</source>
         <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
-        <translation>Pe&amp;main</translation>
+        <translation>ผู้เล่น(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Human vs Human</source>
-        <translation>&amp;Manusia lawan manusia</translation>
+        <translation>คนกับคน(&amp;H)</translation>
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
         <extracomment>Red is played by a person, yellow by the computer.</extracomment>
-        <translation>M&amp;anusia lawan komputer</translation>
+        <translation>คนกับคอมพิวเตอร์(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Computer vs Computer</source>
-        <translation>&amp;Komputer lawan komputer</translation>
+        <translation>คอมพิวเตอร์กับคอมพิวเตอร์(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Bantuan</translation>
+        <translation>วิธีใช้(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Tarnel Help</source>
-        <translation>&amp;Bantuan Tarnel</translation>
+        <translation>วิธีใช้ Tarnel(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
-        <translation>&amp;Tentang Tarnel</translation>
+        <translation>เกี่ยวกับ Tarnel(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>Permainan tidak dapat dimulai: pengunduhan berkasnya terhenti. Periksa koneksi, lalu coba lagi.</translation>
+        <translation>เริ่ม​เกม​ไม่ได้: ไฟล์​ของเกม​หยุด​ดาวน์โหลด​กลางคัน โปรด​ตรวจสอบ​การเชื่อมต่อ แล้ว​ลอง​อีกครั้ง</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
         <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
-        <translation>Permainan tidak dapat dimulai: salah satu berkasnya tidak ada di server.</translation>
+        <translation>เริ่ม​เกม​ไม่ได้: ไม่พบ​ไฟล์หนึ่ง​ของเกม​บน​เซิร์ฟเวอร์</translation>
     </message>
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
         <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
-        <translation>Permainan tidak dapat dimulai: koneksi terputus saat memuat. Periksa koneksi, lalu coba lagi.</translation>
+        <translation>เริ่ม​เกม​ไม่ได้: การเชื่อมต่อ​ขาดหาย​ระหว่าง​โหลด​เกม โปรด​ตรวจสอบ​การเชื่อมต่อ แล้ว​ลอง​อีกครั้ง</translation>
     </message>
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
         <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
-        <translation>Permainan tidak dapat dimulai dari berkas di komputer ini: peramban hanya bisa memuatnya dari server web.</translation>
+        <translation>เริ่ม​เกม​จาก​ไฟล์​บน​คอมพิวเตอร์​เครื่องนี้​ไม่ได้: เบราว์เซอร์​จะ​โหลด​เกม​ได้​จาก​เว็บ​เซิร์ฟเวอร์​เท่านั้น</translation>
     </message>
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
         <extracomment>The web page, in a browser without WebAssembly.</extracomment>
-        <translation>Permainan tidak dapat dimulai: peramban ini tidak dapat menjalankannya. Chrome, Edge, Firefox, atau Safari versi terbaru dapat menjalankannya.</translation>
+        <translation>เริ่ม​เกม​ไม่ได้: เบราว์เซอร์นี้​เปิด​เกมนี้​ไม่ได้ แต่ Chrome, Edge, Firefox หรือ Safari เวอร์ชัน​ใหม่​เปิด​ได้</translation>
     </message>
     <message>
         <source>The game could not start.</source>
         <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
-        <translation>Permainan tidak dapat dimulai.</translation>
+        <translation>เริ่มเกมไม่ได้</translation>
     </message>
     <message>
         <source>Try again</source>
         <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
-        <translation>Coba lagi</translation>
+        <translation>ลองอีกครั้ง</translation>
     </message>
 </context>
 <context>
@@ -335,7 +335,7 @@
     <message>
         <source>Board</source>
         <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
-        <translation>Papan</translation>
+        <translation>กระดาน</translation>
     </message>
 </context>
 <context>
@@ -343,27 +343,27 @@
     <message>
         <source>About Tarnel</source>
         <extracomment>Title bar of the about window.</extracomment>
-        <translation>Tentang Tarnel</translation>
+        <translation>เกี่ยวกับ Tarnel</translation>
     </message>
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
-        <translation>Gratis ... selamat bermain</translation>
+        <translation>ฟรีแวร์... ขอให้สนุกนะ</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>Hubungi pengembang Tarnel untuk kabar terbaru atau kode sumbernya.</translation>
+        <translation>ติดต่อ​ผู้พัฒนา Tarnel เพื่อ​รับ​ข่าวสาร​หรือ​ซอร์สโค้ด</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
-        <translation>OK</translation>
+        <translation>ตกลง</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
-        <translation>Versi %1.%2.%3</translation>
+        <translation>เวอร์ชัน %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -371,50 +371,50 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>Gambar: petak yang dipilih</translation>
+        <translation>ภาพ: ช่องที่เลือกแล้ว</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>Gambar: petak atas, bersentuhan di sudut</translation>
+        <translation>ภาพ: ช่องบน ติดกันที่มุม</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>Gambar: petak bawah, bersentuhan di sudut</translation>
+        <translation>ภาพ: ช่องล่าง ติดกันที่มุม</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>Gambar: petak atas, bersentuhan di sisi</translation>
+        <translation>ภาพ: ช่องบน ติดกันทางด้านข้าง</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>Gambar: petak bawah, bersentuhan di sisi</translation>
+        <translation>ภาพ: ช่องล่าง ติดกันทางด้านข้าง</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>Setiap petak memberi pemain 1 poin</translation>
+        <translation>แต่ละ​ช่อง​ให้​ผู้เล่น 1&#xa0;คะแนน</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Saat pemain memilih petak, setiap petak miliknya yang menyentuh petak itu hanya di sudut memberinya tambahan 2 poin</translation>
+        <translation>เมื่อ​ผู้เล่น​เลือก​ช่อง ทุก​ช่อง​ที่​ผู้เล่น​คนนั้น​เลือกไว้​ก่อน​แล้ว​ซึ่ง​ติด​กับ​ช่องนั้น​เฉพาะ​ที่​มุม จะ​ให้​คะแนน​เพิ่ม​อีก​ช่องละ 2&#xa0;คะแนน</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>Saat pemain memilih petak, setiap petak miliknya yang menyentuh petak itu di sisi memberinya tambahan 4 poin</translation>
+        <translation>เมื่อ​ผู้เล่น​เลือก​ช่อง ทุก​ช่อง​ที่​ผู้เล่น​คนนั้น​เลือกไว้​ก่อน​แล้ว​ซึ่ง​ติด​กับ​ช่องนั้น​ทาง​ด้านข้าง จะ​ให้​คะแนน​เพิ่ม​อีก​ช่องละ 4&#xa0;คะแนน</translation>
     </message>
     <message>
         <source>Tarnel help</source>
         <extracomment>Title bar of the help window.</extracomment>
-        <translation>Bantuan Tarnel</translation>
+        <translation>วิธีใช้ Tarnel</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
-        <translation>OK</translation>
+        <translation>ตกลง</translation>
     </message>
 </context>
 <context>
@@ -422,7 +422,7 @@
     <message>
         <source>Welcome at the</source>
         <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
-        <translation>Selamat datang di</translation>
+        <translation>ยินดีต้อนรับสู่</translation>
     </message>
 </context>
 </TS>

@@ -1,193 +1,215 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="th">
+<TS version="2.1" language="ro">
 <context>
     <name>GameTexts</name>
     <message>
         <source>Red has 1 point</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>ฝ่ายแดงมี 1 คะแนน</translation>
+        <translation>Roșul are 1 punct</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points</source>
         <extracomment>Red&apos;s score button: one line on a button about 180 pixels wide; %n is red&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดงมี %n คะแนน</numerusform>
+            <numerusform>Roșul are %n punct</numerusform>
+            <numerusform>Roșul are %n puncte</numerusform>
+            <numerusform>Roșul are %n de puncte</numerusform>
         </translation>
     </message>
     <message>
         <source>Yellow has 1 point</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide.</extracomment>
-        <translation>ฝ่ายเหลืองมี 1 คะแนน</translation>
+        <translation>Galbenul are 1 punct</translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points</source>
         <extracomment>Yellow&apos;s score button: one line on a button about 180 pixels wide; %n is yellow&apos;s score, 0 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลืองมี %n คะแนน</numerusform>
+            <numerusform>Galbenul are %n punct</numerusform>
+            <numerusform>Galbenul are %n puncte</numerusform>
+            <numerusform>Galbenul are %n de puncte</numerusform>
         </translation>
     </message>
     <message>
         <source>G A M E  O V E R</source>
         <extracomment>Heading of the message at the end of a game, above the result: capitals separated by single blanks, two blanks between the words.</extracomment>
-        <translation>จบเกม</translation>
+        <translation>J O C  T E R M I N A T</translation>
     </message>
     <message numerus="yes">
         <source>Red wins with %n points to %1.</source>
         <extracomment>The result when red won. %n is red&apos;s score, %1 yellow&apos;s (both up to 1875); the number form follows %n.</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดง&#x200b;ชนะ %n ต่อ %1 คะแนน</numerusform>
+            <numerusform>Roșul a câștigat cu %n punct la %1.</numerusform>
+            <numerusform>Roșul a câștigat cu %n puncte la %1.</numerusform>
+            <numerusform>Roșul a câștigat cu %n de puncte la %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>yellow wins with %n points to %1.</source>
         <extracomment>The result when yellow won. %n is yellow&apos;s score, %1 red&apos;s (both up to 1875); the number form follows %n. The English starts in lower case; other languages write the colour as a sentence begins.</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลือง&#x200b;ชนะ %n ต่อ %1 คะแนน</numerusform>
+            <numerusform>Galbenul a câștigat cu %n punct la %1.</numerusform>
+            <numerusform>Galbenul a câștigat cu %n puncte la %1.</numerusform>
+            <numerusform>Galbenul a câștigat cu %n de puncte la %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No winner ... no loser. Both have %n points.</source>
         <extracomment>The result of a draw; %n is the score both colours have, up to 1875.</extracomment>
         <translation>
-            <numerusform>ไม่มี&#x200b;ใคร&#x200b;ชนะ... ไม่มี&#x200b;ใคร&#x200b;แพ้ ทั้งสอง&#x200b;ฝ่าย&#x200b;มี %n คะแนน&#x200b;เท่ากัน</numerusform>
+            <numerusform>Niciun câștigător... niciun învins. Amândoi au câte %n punct.</numerusform>
+            <numerusform>Niciun câștigător... niciun învins. Amândoi au câte %n puncte.</numerusform>
+            <numerusform>Niciun câștigător... niciun învins. Amândoi au câte %n de puncte.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point in front of yellow.</source>
-        <translation>ฝ่ายแดง&#x200b;นำ&#x200b;ฝ่ายเหลือง&#x200b;อยู่ 1 คะแนน</translation>
+        <translation>Roșul este cu 1 punct înaintea galbenului.</translation>
     </message>
     <message>
         <source>Yellow is 1 point in front of red.</source>
-        <translation>ฝ่ายเหลือง&#x200b;นำ&#x200b;ฝ่ายแดง&#x200b;อยู่ 1 คะแนน</translation>
+        <translation>Galbenul este cu 1 punct înaintea roșului.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points in front of yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is red&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดง&#x200b;นำ&#x200b;ฝ่ายเหลือง&#x200b;อยู่ %n คะแนน</numerusform>
+            <numerusform>Roșul este cu %n punct înaintea galbenului.</numerusform>
+            <numerusform>Roșul este cu %n puncte înaintea galbenului.</numerusform>
+            <numerusform>Roșul este cu %n de puncte înaintea galbenului.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points in front of red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is yellow&apos;s lead, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลือง&#x200b;นำ&#x200b;ฝ่ายแดง&#x200b;อยู่ %n คะแนน</numerusform>
+            <numerusform>Galbenul este cu %n punct înaintea roșului.</numerusform>
+            <numerusform>Galbenul este cu %n puncte înaintea roșului.</numerusform>
+            <numerusform>Galbenul este cu %n de puncte înaintea roșului.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red has 1 point. Well, well so does yellow.</source>
-        <translation>ฝ่ายแดง&#x200b;มี 1 คะแนน แหม ฝ่ายเหลือง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</translation>
+        <translation>Roșul are 1 punct. Ia te uită, la fel și galbenul.</translation>
     </message>
     <message>
         <source>Yellow has 1 point. Well, well so does red.</source>
-        <translation>ฝ่ายเหลือง&#x200b;มี 1 คะแนน แหม ฝ่ายแดง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</translation>
+        <translation>Galbenul are 1 punct. Ia te uită, la fel și roșul.</translation>
     </message>
     <message numerus="yes">
         <source>Red has %n points. Well, well so does yellow.</source>
         <extracomment>Red&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดง&#x200b;มี %n คะแนน แหม ฝ่ายเหลือง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</numerusform>
+            <numerusform>Roșul are %n punct. Ia te uită, la fel și galbenul.</numerusform>
+            <numerusform>Roșul are %n puncte. Ia te uită, la fel și galbenul.</numerusform>
+            <numerusform>Roșul are %n de puncte. Ia te uită, la fel și galbenul.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow has %n points. Well, well so does red.</source>
         <extracomment>Yellow&apos;s score button asked while both have the same score; %n is that score, 0 or 2 to 1875 (0 before the first move).</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลือง&#x200b;มี %n คะแนน แหม ฝ่ายแดง&#x200b;ก็&#x200b;มี&#x200b;เท่ากัน</numerusform>
+            <numerusform>Galbenul are %n punct. Ia te uită, la fel și roșul.</numerusform>
+            <numerusform>Galbenul are %n puncte. Ia te uită, la fel și roșul.</numerusform>
+            <numerusform>Galbenul are %n de puncte. Ia te uită, la fel și roșul.</numerusform>
         </translation>
     </message>
     <message>
         <source>Red is 1 point behind yellow.</source>
-        <translation>ฝ่ายแดง&#x200b;ตามหลัง&#x200b;ฝ่ายเหลือง&#x200b;อยู่ 1 คะแนน</translation>
+        <translation>Roșul este cu 1 punct în urma galbenului.</translation>
     </message>
     <message>
         <source>Yellow is 1 point behind red.</source>
-        <translation>ฝ่ายเหลือง&#x200b;ตามหลัง&#x200b;ฝ่ายแดง&#x200b;อยู่ 1 คะแนน</translation>
+        <translation>Galbenul este cu 1 punct în urma roșului.</translation>
     </message>
     <message numerus="yes">
         <source>Red is %n points behind yellow.</source>
         <extracomment>Red&apos;s score button asked; %n is how far red is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายแดง&#x200b;ตามหลัง&#x200b;ฝ่ายเหลือง&#x200b;อยู่ %n คะแนน</numerusform>
+            <numerusform>Roșul este cu %n punct în urma galbenului.</numerusform>
+            <numerusform>Roșul este cu %n puncte în urma galbenului.</numerusform>
+            <numerusform>Roșul este cu %n de puncte în urma galbenului.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow is %n points behind red.</source>
         <extracomment>Yellow&apos;s score button asked; %n is how far yellow is behind, 2 to 1875.</extracomment>
         <translation>
-            <numerusform>ฝ่ายเหลือง&#x200b;ตามหลัง&#x200b;ฝ่ายแดง&#x200b;อยู่ %n คะแนน</numerusform>
+            <numerusform>Galbenul este cu %n punct în urma roșului.</numerusform>
+            <numerusform>Galbenul este cu %n puncte în urma roșului.</numerusform>
+            <numerusform>Galbenul este cu %n de puncte în urma roșului.</numerusform>
         </translation>
     </message>
     <message>
         <source>Row %1, column %2, red</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by red.</extracomment>
-        <translation>แถว %1 คอลัมน์ %2 ฝ่ายแดง</translation>
+        <translation>Rândul %1, coloana %2, roșu</translation>
     </message>
     <message>
         <source>Row %1, column %2, yellow</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken by yellow.</extracomment>
-        <translation>แถว %1 คอลัมน์ %2 ฝ่ายเหลือง</translation>
+        <translation>Rândul %1, coloana %2, galben</translation>
     </message>
     <message>
         <source>Row %1, column %2, free</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, not yet chosen.</extracomment>
-        <translation>แถว %1 คอลัมน์ %2 ว่าง</translation>
+        <translation>Rândul %1, coloana %2, liber</translation>
     </message>
     <message>
         <source>Row %1, column %2, out of play</source>
         <extracomment>A board cell for a screen reader: row 1 to 10, column 1 to 15, taken out of the game by the field&apos;s layout (not a sports &quot;offside&quot;).</extracomment>
-        <translation>แถว %1 คอลัมน์ %2 ใช้เล่นไม่ได้</translation>
+        <translation>Rândul %1, coloana %2, scos din joc</translation>
     </message>
     <message>
         <source>Red waits</source>
         <extracomment>The turn indicators for a screen reader: whose turn it is, and the move that handed the turn over (row 1 to 10, column 1 to 15).</extracomment>
-        <translation>ฝ่ายแดงรอ</translation>
+        <translation>Roșul așteaptă</translation>
     </message>
     <message>
         <source>Yellow waits</source>
-        <translation>ฝ่ายเหลืองรอ</translation>
+        <translation>Galbenul așteaptă</translation>
     </message>
     <message>
         <source>Red to move</source>
-        <translation>ตาของฝ่ายแดง</translation>
+        <translation>Urmează roșul</translation>
     </message>
     <message>
         <source>Yellow to move</source>
-        <translation>ตาของฝ่ายเหลือง</translation>
+        <translation>Urmează galbenul</translation>
     </message>
     <message>
         <source>Red to move. Red took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell red just chose; row 1 to 10, column 1 to 15. Use the help window&apos;s verb for choosing.</extracomment>
-        <translation>ตาของฝ่ายแดง ฝ่ายแดงเลือกแถว %1 คอลัมน์ %2</translation>
+        <translation>Urmează roșul. Roșul a ales rândul %1, coloana %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Red took row %1, column %2.</source>
-        <translation>ตาของฝ่ายเหลือง ฝ่ายแดงเลือกแถว %1 คอลัมน์ %2</translation>
+        <translation>Urmează galbenul. Roșul a ales rândul %1, coloana %2.</translation>
     </message>
     <message>
         <source>Red to move. Yellow took row %1, column %2.</source>
         <extracomment>Read out after each move: who is to move now, then the cell yellow just chose; row 1 to 10, column 1 to 15.</extracomment>
-        <translation>ตาของฝ่ายแดง ฝ่ายเหลืองเลือกแถว %1 คอลัมน์ %2</translation>
+        <translation>Urmează roșul. Galbenul a ales rândul %1, coloana %2.</translation>
     </message>
     <message>
         <source>Yellow to move. Yellow took row %1, column %2.</source>
-        <translation>ตาของฝ่ายเหลือง ฝ่ายเหลืองเลือกแถว %1 คอลัมน์ %2</translation>
+        <translation>Urmează galbenul. Galbenul a ales rândul %1, coloana %2.</translation>
     </message>
     <message>
         <source>The game has ended.</source>
         <extracomment>Shown in the web page in place of the game once the player has chosen Exit: the page cannot close itself.</extracomment>
-        <translation>ออกจากเกมแล้ว</translation>
+        <translation>Jocul s-a încheiat.</translation>
     </message>
     <message>
         <source>Play again</source>
         <extracomment>A link under &quot;The game has ended.&quot; that loads the game again.</extracomment>
-        <translation>เล่นอีกครั้ง</translation>
+        <translation>Jucați din nou</translation>
     </message>
     <message>
         <source>Some files for your language did not arrive: a few texts may show in English or as boxes. Reload the page to try again.</source>
         <extracomment>Shown under the game in the web page when some of the files for the player&apos;s language could not be downloaded in time.</extracomment>
-        <translation>ไฟล์&#x200b;บางไฟล์&#x200b;สำหรับ&#x200b;ภาษา&#x200b;ของคุณ&#x200b;โหลดมา&#x200b;ไม่ครบ ข้อความ&#x200b;บางส่วน&#x200b;อาจ&#x200b;แสดง&#x200b;เป็น&#x200b;ภาษาอังกฤษ&#x200b;หรือ&#x200b;เป็น&#x200b;กล่อง&#x200b;สี่เหลี่ยม โปรด&#x200b;โหลด&#x200b;หน้านี้&#x200b;ใหม่&#x200b;เพื่อ&#x200b;ลอง&#x200b;อีกครั้ง</translation>
+        <translation>Unele fișiere pentru limba dumneavoastră nu au sosit: câteva texte pot apărea în engleză sau ca niște pătrățele. Reîncărcați pagina pentru a încerca din nou.</translation>
     </message>
 </context>
 <context>
@@ -195,101 +217,101 @@
     <message>
         <source>&amp;Game</source>
         <extracomment>The menu bar&apos;s menus and items. &quot;&amp;&quot; marks the access key: each must be unique within its menu (and on the bar) and sit on a letter of the text.</extracomment>
-        <translation>เกม(&amp;G)</translation>
+        <translation>&amp;Joc</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>เกมใหม่(&amp;N)</translation>
+        <translation>&amp;Joc nou</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Leaves the program at once (Ctrl+X).</extracomment>
-        <translation>ออก(&amp;X)</translation>
+        <translation>&amp;Ieșire</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>The menu of the computer&apos;s playing level, one submenu per colour.</extracomment>
-        <translation>ระดับความยาก(&amp;D)</translation>
+        <translation>&amp;Dificultate</translation>
     </message>
     <message>
         <source>&amp;Red</source>
         <extracomment>Submenu: the level at which the computer plays red.</extracomment>
-        <translation>ฝ่ายแดง(&amp;R)</translation>
+        <translation>&amp;Roșu</translation>
     </message>
     <message>
         <source>&amp;Idiot</source>
         <extracomment>The three levels of the computer player, weakest first: Idiot plays a random free button, Smart the first good one, Genius the best one.</extracomment>
-        <translation>โง่(&amp;I)</translation>
+        <translation>&amp;Prostuț</translation>
     </message>
     <message>
         <source>&amp;Smart</source>
-        <translation>ฉลาด(&amp;S)</translation>
+        <translation>&amp;Isteț</translation>
     </message>
     <message>
         <source>&amp;Genius</source>
-        <translation>อัจฉริยะ(&amp;G)</translation>
+        <translation>&amp;Geniu</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
         <extracomment>Submenu: the level at which the computer plays yellow.</extracomment>
-        <translation>ฝ่ายเหลือง(&amp;Y)</translation>
+        <translation>&amp;Galben</translation>
     </message>
     <message>
         <source>&amp;Field</source>
         <extracomment>The menu of the five board layouts: &quot;field&quot; as the whole playing field, never one square of it.</extracomment>
-        <translation>กระดาน(&amp;F)</translation>
+        <translation>&amp;Tablă</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
         <extracomment>The five board layouts, with more and more buttons out of play: Standard (none) to Impossible.</extracomment>
-        <translation>มาตรฐาน(&amp;S)</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>ง่าย(&amp;E)</translation>
+        <translation>&amp;Ușoară</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>ปกติ(&amp;N)</translation>
+        <translation>&amp;Normală</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>ยาก(&amp;H)</translation>
+        <translation>&amp;Grea</translation>
     </message>
     <message>
         <source>&amp;Impossible</source>
-        <translation>เป็นไปไม่ได้(&amp;I)</translation>
+        <translation>&amp;Imposibilă</translation>
     </message>
     <message>
         <source>&amp;Players</source>
         <extracomment>Who plays each colour: a person (human) or the computer.</extracomment>
-        <translation>ผู้เล่น(&amp;P)</translation>
+        <translation>J&amp;ucători</translation>
     </message>
     <message>
         <source>&amp;Human vs Human</source>
-        <translation>คนกับคน(&amp;H)</translation>
+        <translation>&amp;Om contra om</translation>
     </message>
     <message>
         <source>H&amp;uman vs computer</source>
         <extracomment>Red is played by a person, yellow by the computer.</extracomment>
-        <translation>คนกับคอมพิวเตอร์(&amp;U)</translation>
+        <translation>O&amp;m contra calculator</translation>
     </message>
     <message>
         <source>&amp;Computer vs Computer</source>
-        <translation>คอมพิวเตอร์กับคอมพิวเตอร์(&amp;C)</translation>
+        <translation>&amp;Calculator contra calculator</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>วิธีใช้(&amp;H)</translation>
+        <translation>&amp;Ajutor</translation>
     </message>
     <message>
         <source>&amp;Tarnel Help</source>
-        <translation>วิธีใช้ Tarnel(&amp;T)</translation>
+        <translation>&amp;Ajutor pentru Tarnel</translation>
     </message>
     <message>
         <source>&amp;About </source>
         <extracomment>Opens the about window. The English text ends in a blank and names no program; other languages may write &quot;About Tarnel&quot;.</extracomment>
-        <translation>เกี่ยวกับ Tarnel(&amp;A)</translation>
+        <translation>&amp;Despre Tarnel</translation>
     </message>
 </context>
 <context>
@@ -297,37 +319,37 @@
     <message>
         <source>The game could not start: its files stopped coming. Check the connection, then try again.</source>
         <extracomment>The web page, when the game&apos;s download stalled for half a minute.</extracomment>
-        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: ไฟล์&#x200b;ของเกม&#x200b;หยุด&#x200b;ดาวน์โหลด&#x200b;กลางคัน โปรด&#x200b;ตรวจสอบ&#x200b;การเชื่อมต่อ แล้ว&#x200b;ลอง&#x200b;อีกครั้ง</translation>
+        <translation>Jocul nu a putut porni: fișierele sale nu mai sosesc. Verificați conexiunea, apoi încercați din nou.</translation>
     </message>
     <message>
         <source>The game could not start: one of its files is missing on the server.</source>
         <extracomment>The web page, when the server answered that a file of the game is not there.</extracomment>
-        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: ไม่พบ&#x200b;ไฟล์หนึ่ง&#x200b;ของเกม&#x200b;บน&#x200b;เซิร์ฟเวอร์</translation>
+        <translation>Jocul nu a putut porni: unul dintre fișierele sale lipsește de pe server.</translation>
     </message>
     <message>
         <source>The game could not start: the connection broke off while it loaded. Check the connection, then try again.</source>
         <extracomment>The web page, when the network failed while the game downloaded.</extracomment>
-        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: การเชื่อมต่อ&#x200b;ขาดหาย&#x200b;ระหว่าง&#x200b;โหลด&#x200b;เกม โปรด&#x200b;ตรวจสอบ&#x200b;การเชื่อมต่อ แล้ว&#x200b;ลอง&#x200b;อีกครั้ง</translation>
+        <translation>Jocul nu a putut porni: conexiunea s-a întrerupt în timpul încărcării. Verificați conexiunea, apoi încercați din nou.</translation>
     </message>
     <message>
         <source>The game could not start from a file on this computer: a browser lets it load only from a web server.</source>
         <extracomment>The web page, opened as a file (file://) rather than from a web server.</extracomment>
-        <translation>เริ่ม&#x200b;เกม&#x200b;จาก&#x200b;ไฟล์&#x200b;บน&#x200b;คอมพิวเตอร์&#x200b;เครื่องนี้&#x200b;ไม่ได้: เบราว์เซอร์&#x200b;จะ&#x200b;โหลด&#x200b;เกม&#x200b;ได้&#x200b;จาก&#x200b;เว็บ&#x200b;เซิร์ฟเวอร์&#x200b;เท่านั้น</translation>
+        <translation>Jocul nu a putut porni dintr-un fișier de pe acest calculator: browserele îl încarcă doar de pe un server web.</translation>
     </message>
     <message>
         <source>The game could not start: this browser cannot run it. A recent Chrome, Edge, Firefox or Safari can.</source>
         <extracomment>The web page, in a browser without WebAssembly.</extracomment>
-        <translation>เริ่ม&#x200b;เกม&#x200b;ไม่ได้: เบราว์เซอร์นี้&#x200b;เปิด&#x200b;เกมนี้&#x200b;ไม่ได้ แต่ Chrome, Edge, Firefox หรือ Safari เวอร์ชัน&#x200b;ใหม่&#x200b;เปิด&#x200b;ได้</translation>
+        <translation>Jocul nu a putut porni: acest browser nu îl poate rula. Funcționează într-o versiune recentă de Chrome, Edge, Firefox sau Safari.</translation>
     </message>
     <message>
         <source>The game could not start.</source>
         <extracomment>The web page, when the game failed to start for any other reason.</extracomment>
-        <translation>เริ่มเกมไม่ได้</translation>
+        <translation>Jocul nu a putut porni.</translation>
     </message>
     <message>
         <source>Try again</source>
         <extracomment>A link under the web page&apos;s words that the game could not start: loads the page again.</extracomment>
-        <translation>ลองอีกครั้ง</translation>
+        <translation>Încercați din nou</translation>
     </message>
 </context>
 <context>
@@ -335,7 +357,7 @@
     <message>
         <source>Board</source>
         <extracomment>The name of the board in a web page, for a screen reader: the grid of 10 rows and 15 columns of cells.</extracomment>
-        <translation>กระดาน</translation>
+        <translation>Tabla de joc</translation>
     </message>
 </context>
 <context>
@@ -343,27 +365,27 @@
     <message>
         <source>About Tarnel</source>
         <extracomment>Title bar of the about window.</extracomment>
-        <translation>เกี่ยวกับ Tarnel</translation>
+        <translation>Despre Tarnel</translation>
     </message>
     <message>
         <source>Freeware ... have fun</source>
         <extracomment>One line of about 215 pixels: the program is free of charge.</extracomment>
-        <translation>ฟรีแวร์... ขอให้สนุกนะ</translation>
+        <translation>Gratuit... distracție plăcută!</translation>
     </message>
     <message>
         <source>Write to the Tarnel developers for news or the source.</source>
         <extracomment>At most two lines of about 215 pixels: an invitation to write to the developers for news of the game or for its source code.</extracomment>
-        <translation>ติดต่อ&#x200b;ผู้พัฒนา Tarnel เพื่อ&#x200b;รับ&#x200b;ข่าวสาร&#x200b;หรือ&#x200b;ซอร์สโค้ด</translation>
+        <translation>Scrieți dezvoltatorilor Tarnel pentru noutăți sau pentru codul sursă.</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The button that closes the about window, about 75 pixels wide.</extracomment>
-        <translation>ตกลง</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>One line: major, minor and revision, as in &quot;Version 1.0.10&quot;.</extracomment>
-        <translation>เวอร์ชัน %1.%2.%3</translation>
+        <translation>Versiunea %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -371,50 +393,50 @@
     <message>
         <source>Drawing: a chosen button</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: the single button beside the first rule.</extracomment>
-        <translation>ภาพ: ช่องที่เลือกแล้ว</translation>
+        <translation>Desen: un buton ales</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching at a corner</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch only at a corner, beside the rule worth 2 points.</extracomment>
-        <translation>ภาพ: ช่องบน ติดกันที่มุม</translation>
+        <translation>Desen: butonul de sus, se atinge la colț</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching at a corner</source>
-        <translation>ภาพ: ช่องล่าง ติดกันที่มุม</translation>
+        <translation>Desen: butonul de jos, se atinge la colț</translation>
     </message>
     <message>
         <source>Drawing: upper button, touching along a side</source>
         <extracomment>The help window&apos;s drawings, read by a screen reader: two buttons that touch along a long side, beside the rule worth 4 points.</extracomment>
-        <translation>ภาพ: ช่องบน ติดกันทางด้านข้าง</translation>
+        <translation>Desen: butonul de sus, se atinge pe o latură</translation>
     </message>
     <message>
         <source>Drawing: lower button, touching along a side</source>
-        <translation>ภาพ: ช่องล่าง ติดกันทางด้านข้าง</translation>
+        <translation>Desen: butonul de jos, se atinge pe o latură</translation>
     </message>
     <message>
         <source>Every button gives the player 1 point</source>
         <extracomment>The help window&apos;s first rule: one line of about 280 pixels in bold.</extracomment>
-        <translation>แต่ละ&#x200b;ช่อง&#x200b;ให้&#x200b;ผู้เล่น 1 คะแนน</translation>
+        <translation>Fiecare buton îi aduce jucătorului 1&#xa0;punct</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the point side that was already choosen before by that player gives that player an aditional 2 points</source>
         <extracomment>The help window&apos;s second rule, beside a drawing of two buttons that touch only at a corner (&quot;point side&quot;); at most four lines of about 280 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>เมื่อ&#x200b;ผู้เล่น&#x200b;เลือก&#x200b;ช่อง ทุก&#x200b;ช่อง&#x200b;ที่&#x200b;ผู้เล่น&#x200b;คนนั้น&#x200b;เลือกไว้&#x200b;ก่อน&#x200b;แล้ว&#x200b;ซึ่ง&#x200b;ติด&#x200b;กับ&#x200b;ช่องนั้น&#x200b;เฉพาะ&#x200b;ที่&#x200b;มุม จะ&#x200b;ให้&#x200b;คะแนน&#x200b;เพิ่ม&#x200b;อีก&#x200b;ช่องละ 2 คะแนน</translation>
+        <translation>Când un jucător alege un buton, fiecare buton ales deja de el care îl atinge doar la colț îi mai aduce 2&#xa0;puncte</translation>
     </message>
     <message>
         <source>When a button is choosen by a player, every button on the long side that was already choosen before by that player gives that player an aditional 4 points</source>
         <extracomment>The help window&apos;s third rule, beside a drawing of two buttons that touch along a side (&quot;long side&quot;); at most three lines of about 295 pixels in bold. The English keeps its old spelling; translations spell well.</extracomment>
-        <translation>เมื่อ&#x200b;ผู้เล่น&#x200b;เลือก&#x200b;ช่อง ทุก&#x200b;ช่อง&#x200b;ที่&#x200b;ผู้เล่น&#x200b;คนนั้น&#x200b;เลือกไว้&#x200b;ก่อน&#x200b;แล้ว&#x200b;ซึ่ง&#x200b;ติด&#x200b;กับ&#x200b;ช่องนั้น&#x200b;ทาง&#x200b;ด้านข้าง จะ&#x200b;ให้&#x200b;คะแนน&#x200b;เพิ่ม&#x200b;อีก&#x200b;ช่องละ 4 คะแนน</translation>
+        <translation>Când un jucător alege un buton, fiecare buton ales deja de el care îl atinge pe o latură îi mai aduce 4&#xa0;puncte</translation>
     </message>
     <message>
         <source>Tarnel help</source>
         <extracomment>Title bar of the help window.</extracomment>
-        <translation>วิธีใช้ Tarnel</translation>
+        <translation>Ajutor pentru Tarnel</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The button that closes the help window, about 80 pixels wide.</extracomment>
-        <translation>ตกลง</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -422,7 +444,7 @@
     <message>
         <source>Welcome at the</source>
         <extracomment>The start-up window: one line of about 400 pixels in a large serif font, shown above the program&apos;s name &quot;Tarnel&quot;, which follows on its own line in larger letters. Write the greeting that reads well before the name; where the language puts the name inside the greeting, greet alone.</extracomment>
-        <translation>ยินดีต้อนรับสู่</translation>
+        <translation>Bun venit la</translation>
     </message>
 </context>
 </TS>
