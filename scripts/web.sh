@@ -19,6 +19,9 @@ source scripts/web/env.sh
 scripts/qt/build.sh web # with Qt's progress, the first time
 TARNEL_QT_WEB=$(scripts/qt/build.sh web | tail -1)
 export TARNEL_QT_WEB
+source scripts/cache.sh
+tarnel_forget_other_qt build/web-core "$TARNEL_QT_WEB"
+tarnel_forget_other_qt build/wasm "$TARNEL_QT_WEB"
 
 tests=1
 [[ ${1:-} == --no-tests ]] && tests=0

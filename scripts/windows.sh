@@ -14,6 +14,8 @@ tarnel_install_missing "${TARNEL_WINDOWS_PACKAGES[@]}"
 scripts/qt/build.sh windows # with Qt's progress, the first time
 TARNEL_QT_WINDOWS=$(scripts/qt/build.sh windows | tail -1)
 export TARNEL_QT_WINDOWS
+source scripts/cache.sh
+tarnel_forget_other_qt build/windows "$TARNEL_QT_WINDOWS"
 # The tests' Wine prefix is made before they run in parallel (the one for
 # programs on a display is made by the one test that uses it).
 env -u DISPLAY scripts/windows/wine.sh

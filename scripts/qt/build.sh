@@ -69,7 +69,10 @@ case $target in
     compiler=$(dpkg-query -W -f='${Version}' emscripten 2> /dev/null || true)
     options+=(-DBUILD_SHARED_LIBS=OFF -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
       -DEMCC_VERSION=3.1.6 -DQT_EMCC_RECOMMENDED_VERSION=3.1.14
-      -DFEATURE_testlib=OFF)
+      -DFEATURE_testlib=OFF -DFEATURE_library=OFF)
+    # (Everything is linked in: no library is opened at run time. With the
+    # feature, Qt would open libthai to break Thai lines, and emscripten's
+    # dlopen ends the program.)
     # The Qt-free layers' tests run under node, with exceptions, one thread.
     gtest=(-DCMAKE_CXX_FLAGS=-fexceptions -Dgtest_disable_pthreads=ON)
     # Every byte here is downloaded by every player. Qt's page platform

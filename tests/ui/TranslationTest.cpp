@@ -247,18 +247,21 @@ TEST(Translations, EveryLanguageHasItsRow)
 // order of LC_ALL, LC_MESSAGES and LANG: SystemLocale.* below).
 TEST(Translations, FollowTheLocaleVariables)
 {
-    const QStringList available{QStringLiteral("de"), QStringLiteral("nl"), QStringLiteral("pt_BR"),
-                                QStringLiteral("zh_CN"), QStringLiteral("zh_TW")};
+    const QStringList available{QStringLiteral("de"),    QStringLiteral("nb"),
+                                QStringLiteral("nl"),    QStringLiteral("nn"),
+                                QStringLiteral("pt_BR"), QStringLiteral("zh_CN"),
+                                QStringLiteral("zh_TW")};
     // LANGUAGE, the locale, the translation chosen.
     // clang-format off
-    const std::array<std::array<const char*, 3>, 13> rows{{
+    const std::array<std::array<const char*, 3>, 16> rows{{
         {"", "de_AT.UTF-8", "de"},        {"", "nl_BE.UTF-8@euro", "nl"},
         {"", "zh_HK.UTF-8", "zh_TW"},     {"", "zh_MO.UTF-8", "zh_TW"},
         {"", "zh_SG.UTF-8", "zh_CN"},     {"", "pt_PT.UTF-8", "pt_BR"},
         {"", "C", ""},                    {"", "", ""},
         {"fr:de:nl", "nl_NL.UTF-8", "de"}, {"en_GB:nl", "en_GB.UTF-8", ""},
         {"en:de", "de_DE.UTF-8", ""},     {"de", "C", ""},
-        {"de", "POSIX", ""},
+        {"de", "POSIX", ""},              {"", "no_NO.UTF-8", "nb"},
+        {"", "nb_NO.UTF-8", "nb"},        {"", "nn_NO.UTF-8", "nn"},
     }};
     // clang-format on
     for (const auto& [language, lang, expected] : rows) {
@@ -272,7 +275,8 @@ TEST(Translations, FollowTheLocaleVariables)
          std::initializer_list<std::pair<const char*, const char*>>{{"zh-Hant-TW", "zh_TW"},
                                                                     {"pt-PT;de-DE", "pt_BR"},
                                                                     {"en-US;de-DE", ""},
-                                                                    {"eo;nl-BE", "nl"}}) {
+                                                                    {"eo;nl-BE", "nl"},
+                                                                    {"no;de-DE", "nb"}}) {
         EXPECT_EQ(platform::choosePreferred(QString::fromLatin1(languages).split(QLatin1Char(';')),
                                             available),
                   QString::fromLatin1(expected))
