@@ -140,26 +140,30 @@ void setLanguageFaces(const QString& language)
     QApplication::setFont(withLanguage);
 }
 
-int lineHeight(const QString& text, const QFont& font)
+namespace {
+// How far a laid-out line's glyphs reach above and below its baseline, in
+// every font that draws them: each reaches whole pixels, as its metrics
+// round.
+struct Reach
 {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid()) {
-        return 0;
-    }
-    // Each font reaches whole pixels above and below the baseline, as its
-    // metrics round.
-    qreal ascent = std::round(line.ascent());
-    qreal descent = std::round(line.descent());
+    qreal ascent;
+    qreal descent;
+};
+
+Reach reach(const QTextLine& line)
+{
+    Reach reach{std::round(line.ascent()), std::round(line.descent())};
     for (const QGlyphRun& run : line.glyphRuns()) {
-        ascent = std::max(ascent, std::round(run.rawFont().ascent()));
-        descent = std::max(descent, std::round(run.rawFont().descent()));
+        reach.ascent = std::max(reach.ascent, std::round(run.rawFont().ascent()));
+        reach.descent = std::max(reach.descent, std::round(run.rawFont().descent()));
     }
-    return static_cast<int>(ascent + descent);
+    return reach;
 }
 
+// The height the lines of `label`'s text take in `font`, laid out as the
+// label lays them out (wrapped at its width where it wraps; aligned to its
+// top): down to the lowest glyph, or more than any room where a glyph
+// reaches above the top.
 int textHeight(const QLabel* label, const QFont& font)
 {
     QTextOption option;
@@ -181,21 +185,29 @@ int textHeight(const QLabel* label, const QFont& font)
     int bottom = 0;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        qreal ascent = std::round(line.ascent());
-        qreal descent = std::round(line.descent());
-        for (const QGlyphRun& run : line.glyphRuns()) {
-            ascent = std::max(ascent, std::round(run.rawFont().ascent()));
-            descent = std::max(descent, std::round(run.rawFont().descent()));
-        }
+        const Reach ink = reach(line);
         // Glyphs stand on a whole-pixel baseline.
         const qreal baseline = std::round(line.y() + line.ascent());
-        bottom = std::max(bottom, static_cast<int>(baseline + descent));
-        if (baseline - ascent < 0) {
-            // Above the top: no room below helps.
-            return std::numeric_limits<int>::max();
+        if (baseline - ink.ascent < 0) {
+            return std::numeric_limits<int>::max(); // no room below helps
         }
+        bottom = std::max(bottom, static_cast<int>(baseline + ink.descent));
     }
     return bottom;
+}
+} // namespace
+
+int lineHeight(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) {
+        return 0;
+    }
+    const Reach ink = reach(line);
+    return static_cast<int>(ink.ascent + ink.descent);
 }
 
 void fitLines(QLabel* label, int maxHeight)

@@ -37,12 +37,6 @@ void setLanguageFaces(const QString& language);
 // deepest, in whole pixels.
 int lineHeight(const QString& text, const QFont& font);
 
-// The height the lines of `label`'s text take in `font`, laid out as the
-// label lays them out (wrapped at its width where it wraps; aligned to its
-// top): down to the lowest glyph of every font that draws them, or more than
-// any room where a glyph reaches above the top.
-int textHeight(const QLabel* label, const QFont& font);
-
 // Lets the lines of `label` (aligned to its top) show whole: the label
 // grows downwards as far as `maxHeight`, the room above the next control,
 // and where even that is too little its font gets smaller until the lines
