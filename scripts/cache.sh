@@ -10,8 +10,9 @@ tarnel_cache=${TARNEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnel}
 #   tarnel_forget_other_qt BUILD_DIR PREFIX
 tarnel_forget_other_qt() {
   local cached
-  cached=$(grep -ohE "$tarnel_cache/qt-[a-z]+-[0-9a-f]{12}/prefix" "$1/CMakeCache.txt" 2> /dev/null |
-    sort -u)
+  [[ -f $1/CMakeCache.txt ]] || return 0
+  cached=$(grep -ohE "$tarnel_cache/qt-[a-z]+-[0-9a-f]{12}/prefix" "$1/CMakeCache.txt" |
+    sort -u || true)
   if [[ -n $cached && $cached != "$2" ]]; then
     echo "$1 was configured against another build of Qt: configuring it afresh"
     rm -rf "$1"
