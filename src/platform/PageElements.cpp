@@ -3,9 +3,9 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-#include <qpa/qplatformwindow.h>
 
 namespace tarnel::platform {
 
@@ -73,12 +73,10 @@ public:
 
     void placeCells(const QRect& firstCell, int pitch) override
     {
-        // The window system's logical pixels to the page's: Qt's own scale,
-        // without the density of the device.
+        // The window system's logical pixels to the page's: the scale the
+        // windows are fitted to the page with (PageScale.cpp).
         const QWindow* window = mainWindow_->windowHandle();
-        const double scale = window != nullptr && window->handle() != nullptr
-                                 ? window->devicePixelRatio() / window->handle()->devicePixelRatio()
-                                 : 1.0;
+        const double scale = window != nullptr ? QHighDpiScaling::factor(window) : 1.0;
         board().call<void>("place", firstCell.x() * scale, firstCell.y() * scale,
                            firstCell.width() * scale, pitch * scale);
     }
